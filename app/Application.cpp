@@ -1,0 +1,217 @@
+#include "app/Application.h"
+
+#include <vector>
+
+#include "app/ErrorText.h"
+#include "ui/Forms.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+const char kAppClass[] = "TApplication";
+
+BOOL CALLBACK DisableTaskWindow(HWND w, LPARAM p) {
+  auto* list = reinterpret_cast<std::vector<HWND>*>(p);
+  if (w != Application->Handle() && IsWindowVisible(w) && IsWindowEnabled(w)) {
+    EnableWindow(w, FALSE);
+    list->push_back(w);
+  }
+  return TRUE;
+}
+}  // namespace
+
+void ShowWinNoAnimate(HWND wnd, int cmdShow) {
+  ANIMATIONINFO ai{sizeof ai, 0};
+  SystemParametersInfoA(SPI_GETANIMATION, sizeof ai, &ai, 0);
+  const int was = ai.iMinAnimate;
+  if (was) {
+    ai.iMinAnimate = 0;
+    SystemParametersInfoA(SPI_SETANIMATION, sizeof ai, &ai, 0);
+  }
+  ShowWindow(wnd, cmdShow);
+  if (was) {
+    ai.iMinAnimate = was;
+    SystemParametersInfoA(SPI_SETANIMATION, sizeof ai, &ai, 0);
+  }
+}
+
+TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(nullptr)) {
+  Application = this;
+  FIcon = LoadIconA(FInstance, "MAINICON");
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = FInstance;
+  wc.hIcon = FIcon;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kAppClass;
+  RegisterClassA(&wc);
+  // Zero size, centred: it carries the taskbar button and is never seen.
+  FHandle = CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                            nullptr, FInstance, nullptr);
+  SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
+  HMENU sys = GetSystemMenu(FHandle, FALSE);
+  DeleteMenu(sys, SC_MAXIMIZE, MF_BYCOMMAND);
+  DeleteMenu(sys, SC_SIZE, MF_BYCOMMAND);
+}
+
+TApplication::~TApplication() {
+  DestroyComponents();  // the main form and everything it owns
+  if (FHandle) {
+    SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+    DestroyWindow(FHandle);
+  }
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::SetTitle(const std::string& title) {
+  FTitle = title;
+  SetWindowTextA(FHandle, title.c_str());
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::Minimize() {
+  if (IsIconic()) return;
+  if (FMainForm && FMainForm->IsVisible()) {
+    FMainForm->Hide();
+    FMainFormHiddenByMinimize = true;
+  }
+  ShowWinNoAnimate(FHandle, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (!IsIconic()) return;
+  SetActiveWindow(FHandle);
+  ShowWinNoAnimate(FHandle, SW_RESTORE);
+  if (!FMainForm) return;
+  if (!FMainForm->IsVisible() && FMainForm->WindowState() == TWindowState::Minimized) {
+    FMainForm->SetWindowState(TWindowState::Normal);
+    FMainForm->Show();
+  } else if (FMainFormHiddenByMinimize) {
+    FMainForm->Show();
+  }
+  FMainFormHiddenByMinimize = false;
+}
+
+bool TApplication::IsDialogMsg(MSG& msg) {
+  if (!FMainForm || !FMainForm->Handle()) return false;
+  HWND form = FMainForm->Handle();
+  if (msg.hwnd != form && !IsChild(form, msg.hwnd)) return false;
+  return IsDialogMessageA(form, &msg) != 0;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      FTerminated = true;
+      PostQuitMessage(int(msg.wParam));  // leave it for the main loop
+      return;
+    }
+    if (!IsDialogMsg(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+void TApplication::Run() {
+  if (FMainForm) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    GetStartupInfoA(&si);
+    if (si.dwFlags & STARTF_USESHOWWINDOW) {
+      if (si.wShowWindow == SW_SHOWMAXIMIZED) FMainForm->SetWindowState(TWindowState::Maximized);
+      if (si.wShowWindow == SW_SHOWMINNOACTIVE) FMainForm->SetWindowState(TWindowState::Minimized);
+    }
+    if (FMainForm->WindowState() == TWindowState::Minimized)
+      ShowWinNoAnimate(FHandle, SW_MINIMIZE);
+    else
+      FMainForm->Show();
+  }
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (!IsDialogMsg(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  FTerminated = true;
+}
+
+int TApplication::ShowBox(const std::string& text, const std::string& caption, UINT flags) {
+  HWND active = GetActiveWindow();
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, LPARAM(&disabled));
+  const int r = ::MessageBoxA(FHandle, text.c_str(), caption.c_str(), flags);
+  for (HWND w : disabled) EnableWindow(w, TRUE);
+  if (active) SetActiveWindow(active);
+  return r;
+}
+
+void TApplication::ShowException(const std::string& message) {
+  const std::string text = sorvane::ErrorBoxText(message);
+  if (BoxHook) {
+    BoxHook(TBoxKind::Error, text);
+    return;
+  }
+  ShowBox(text, FTitle, MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleException(TObject*, const std::exception& e) {
+  if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  ShowException(e.what());
+}
+
+LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
+  try {
+    return self->Dispatch(msg, wParam, lParam);
+  } catch (const std::exception& e) {
+    self->HandleException(self, e);
+  }
+  return 0;
+}
+
+LRESULT TApplication::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_SYSCOMMAND:
+      switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+          Minimize();
+          return 0;
+        case SC_RESTORE:
+          Restore();
+          return 0;
+        default:
+          break;
+      }
+      break;
+    case WM_CLOSE:
+      // Closing the main window ends the process, without asking or saving.
+      if (FMainForm) PostMessageA(FMainForm->Handle(), WM_CLOSE, 0, 0);
+      else Terminate();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) {
+        // The session ends now: take the tray icon and windows down cleanly.
+        DestroyComponents();
+        FMainForm = nullptr;
+        ExitProcess(0);
+      }
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_SETTINGCHANGE:
+      OnSettingChange(this);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(FHandle, msg, wParam, lParam);
+}

@@ -1,0 +1,18 @@
+// The creation handler: the start-up steps of the main window, in order.
+#include "Unit1/Unit1.h"
+#include "app/Application.h"
+#include "changer/Random.h"
+#include "settings/IniName.h"
+
+void TForm1::FormCreate(TObject*) {
+  sorvane::Randomize();
+  DragAcceptFiles(Handle(), TRUE);
+  DragAcceptFiles(Application->Handle(), TRUE);
+  IniName = sorvane::IniNameFromModule();
+  MinCount = 0;
+  LoadSettings();
+  MinCount = 0;
+  Timer->SetEnabled(AutoChg->Checked());
+  Paused = false;
+  Painted = false;
+}

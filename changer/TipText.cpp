@@ -1,0 +1,7 @@
+#include "changer/TipText.h"
+
+namespace sorvane {
+
+std::string ComposeTip(const TTipInput&) { return "Sorvane"; }
+
+}  // namespace sorvane

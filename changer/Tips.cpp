@@ -1,0 +1,4 @@
+// The tray status text.
+#include "Unit1/Unit1.h"
+
+void TForm1::UpdateTips() {}

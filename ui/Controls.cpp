@@ -1,0 +1,339 @@
+#include "ui/Controls.h"
+
+#include <algorithm>
+
+#include "app/Application.h"
+
+COLORREF ColorToRGB(COLORREF c) {
+  if (c & 0x80000000u) return GetSysColor(int(c & 0xFF));
+  return c;
+}
+
+// ---------------------------------------------------------------- TControl
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {}
+
+TControl::~TControl() { SetParent(nullptr); }
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == FParent) return;
+  if (FParent) {
+    auto& v = FParent->FControls;
+    v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    if (IsGraphic()) FParent->Invalidate();
+  }
+  FParent = parent;
+  if (FParent) {
+    FParent->FControls.push_back(this);
+    if (IsGraphic()) Invalidate();
+  }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (IsGraphic()) Invalidate();
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+  if (IsGraphic()) Invalidate();
+}
+
+void TControl::SetEnabled(bool on) {
+  if (FEnabled == on) return;
+  FEnabled = on;
+  Invalidate();
+}
+
+void TControl::SetCaption(const std::string& text) {
+  if (FCaption == text) return;
+  FCaption = text;
+  Invalidate();
+}
+
+void TControl::SetFont(const TFontSpec& font) {
+  FFont = font;
+  FFontHandle.Reset();
+  FontChanged();
+  Invalidate();
+}
+
+void TControl::SetFontColor(COLORREF color) {
+  if (FFont.Color == color) return;
+  FFont.Color = color;
+  Invalidate();
+}
+
+HFONT TControl::FontHandle() {
+  if (!FFontHandle) {
+    FFontHandle.Reset(CreateFontA(-FFont.Height, 0, 0, 0, (FFont.Style & fsBold) ? FW_BOLD : FW_NORMAL,
+                                  (FFont.Style & fsItalic) ? TRUE : FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, FFont.Face));
+  }
+  return FFontHandle.Get();
+}
+
+void TControl::SetColor(COLORREF color) {
+  if (FColor == color) return;
+  FColor = color;
+  Invalidate();
+}
+
+COLORREF TControl::BackColor() const {
+  if (FColor != clDefault) return FColor;
+  return FParent ? FParent->BackColor() : clBtnFace;
+}
+
+void TControl::Invalidate() {
+  if (FParent && FParent->Handle()) {
+    RECT r = BoundsRect();
+    InvalidateRect(FParent->Handle(), &r, TRUE);
+  }
+}
+
+// ------------------------------------------------------------- TWinControl
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  // Children that are owned elsewhere lose their parent first.
+  while (!FControls.empty()) FControls.back()->SetParent(nullptr);
+  if (FHandle) {
+    SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+    DestroyWindow(FHandle);
+    FHandle = nullptr;
+  }
+}
+
+TWinControl* TWinControl::FromHandle(HWND wnd) {
+  return wnd ? reinterpret_cast<TWinControl*>(GetWindowLongPtrA(wnd, GWLP_USERDATA)) : nullptr;
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  TControl::SetParent(parent);
+  if (parent && parent->Handle()) {
+    if (!FHandle) {
+      CreateHandle();
+    } else {
+      ::SetParent(FHandle, parent->Handle());
+    }
+  }
+}
+
+void TWinControl::CreateHandle() {
+  const TCreateParams p = CreateParams();
+  DWORD style = p.Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  if (FTabStop) style |= WS_TABSTOP;
+  if (!FEnabled) style |= WS_DISABLED;
+  FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
+                            FParent->Handle(), nullptr, Application->Instance(),
+                            p.ClassName == ContainerClass() ? this : nullptr);
+  if (!FHandle) return;
+  if (p.ClassName != ContainerClass()) SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
+  SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
+  HandleCreated();
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  if (FHandle) MoveWindow(FHandle, left, top, width, height, TRUE);
+}
+
+void TWinControl::SetEnabled(bool on) {
+  FEnabled = on;
+  if (FHandle && (IsWindowEnabled(FHandle) != 0) != on) EnableWindow(FHandle, on);
+}
+
+void TWinControl::SetCaption(const std::string& text) {
+  FCaption = text;
+  if (FHandle) SetWindowTextA(FHandle, text.c_str());
+}
+
+void TWinControl::SetColor(COLORREF color) {
+  if (FColor == color) return;
+  FColor = color;
+  Invalidate();
+}
+
+void TWinControl::Invalidate() {
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TWinControl::SetTabStop(bool on) {
+  FTabStop = on;
+  if (FHandle) {
+    LONG_PTR s = GetWindowLongPtrA(FHandle, GWL_STYLE);
+    s = on ? (s | WS_TABSTOP) : (s & ~LONG_PTR(WS_TABSTOP));
+    SetWindowLongPtrA(FHandle, GWL_STYLE, s);
+  }
+}
+
+void TWinControl::SetFocus() {
+  if (FHandle) ::SetFocus(FHandle);
+}
+
+void TWinControl::ApplyTabOrder() {
+  std::vector<TWinControl*> wins;
+  for (TControl* c : FControls)
+    if (!c->IsGraphic()) wins.push_back(static_cast<TWinControl*>(c));
+  std::stable_sort(wins.begin(), wins.end(),
+                   [](TWinControl* a, TWinControl* b) { return a->FTabOrder < b->FTabOrder; });
+  for (TWinControl* w : wins)
+    if (w->FHandle) SetWindowPos(w->FHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool TWinControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+HBRUSH TWinControl::BackBrush() {
+  const COLORREF rgb = ColorToRGB(BackColor());
+  if (!FBrush || FBrushColor != rgb) {
+    FBrush.Reset(CreateSolidBrush(rgb));
+    FBrushColor = rgb;
+  }
+  return FBrush.Get();
+}
+
+HBRUSH TWinControl::CtlColor(HDC dc) {
+  SetTextColor(dc, ColorToRGB(FFont.Color));
+  SetBkColor(dc, ColorToRGB(BackColor()));
+  return BackBrush();
+}
+
+void TWinControl::FontChanged() {
+  if (FHandle) SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), TRUE);
+}
+
+void TWinControl::PaintSurface(HDC dc, const RECT& clip) {
+  FillRect(dc, &clip, BackBrush());
+  for (TControl* c : FControls) {
+    if (!c->IsGraphic() || !c->Visible()) continue;
+    RECT r = c->BoundsRect(), x;
+    if (!IntersectRect(&x, &r, &clip)) continue;
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    SetViewportOrgEx(dc, r.left, r.top, nullptr);
+    c->Paint(dc);
+    RestoreDC(dc, saved);
+  }
+}
+
+LRESULT TWinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(FHandle, msg, wParam, lParam);
+}
+
+LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (lParam) {
+        if (TWinControl* c = FromHandle(HWND(lParam))) {
+          LRESULT r = 0;
+          if (c->Notify(msg, wParam, lParam, r)) return r;
+        }
+      }
+      break;
+    case WM_NOTIFY: {
+      const NMHDR* h = reinterpret_cast<const NMHDR*>(lParam);
+      if (TWinControl* c = FromHandle(h->hwndFrom)) {
+        LRESULT r = 0;
+        if (c->Notify(msg, wParam, lParam, r)) return r;
+      }
+      break;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (TWinControl* c = FromHandle(HWND(lParam))) {
+        LRESULT r = 0;
+        if (c->Notify(msg, wParam, lParam, r)) return r;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (TWinControl* c = FromHandle(HWND(lParam))) return LRESULT(c->CtlColor(HDC(wParam)));
+      break;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(FHandle, &ps);
+      PaintSurface(dc, ps.rcPaint);
+      EndPaint(FHandle, &ps);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefaultProc(msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    if (auto* self = static_cast<TWinControl*>(cs->lpCreateParams)) {
+      self->FHandle = wnd;
+      SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(self));
+    }
+  }
+  TWinControl* self = FromHandle(wnd);
+  if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
+  try {
+    return self->WndProc(msg, wParam, lParam);
+  } catch (const std::exception& e) {
+    Application->HandleException(self, e);
+  }
+  return 0;
+}
+
+const char* TWinControl::ContainerClass() {
+  static const char kName[] = "TSorvaneContainer";
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = StdWndProc;
+    wc.hInstance = Application->Instance();
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kName;
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  return kName;
+}
+
+TWinControl::TCreateParams TCustomContainer::CreateParams() {
+  return {ContainerClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+}
+
+// ----------------------------------------------------- utility windows
+
+namespace {
+LRESULT CALLBACK UtilWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* sink = reinterpret_cast<TMessageSink*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (!sink) return DefWindowProcA(wnd, msg, wParam, lParam);
+  return sink->SinkProc(wnd, msg, wParam, lParam);
+}
+}  // namespace
+
+HWND AllocateHWnd(TMessageSink* sink) {
+  static const char kName[] = "TPUtilWindow";
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = UtilWndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kName;
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, kName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+  if (wnd) SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(sink));
+  return wnd;
+}
+
+void DeallocateHWnd(HWND wnd) {
+  if (!wnd) return;
+  SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+  DestroyWindow(wnd);
+}

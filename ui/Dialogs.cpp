@@ -1,0 +1,26 @@
+#include "ui/Dialogs.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "app/Application.h"
+
+TColorDialog::TColorDialog(TComponent* owner) : TComponent(owner) {
+  for (COLORREF& c : CustomColors) c = RGB(255, 255, 255);
+}
+
+bool TColorDialog::Execute() {
+  COLORREF custom[16];
+  std::memcpy(custom, CustomColors, sizeof custom);
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = Application->Handle();
+  cc.rgbResult = Color;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT;
+  if (!ChooseColorA(&cc)) return false;  // cancelled, or the chooser failed
+  Color = cc.rgbResult;
+  std::memcpy(CustomColors, custom, sizeof custom);
+  return true;
+}

@@ -1,0 +1,93 @@
+#include "ui/Forms.h"
+
+#include "app/Application.h"
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {}
+
+TForm::~TForm() {
+  // Components go first, while the window they live in still exists.
+  DestroyComponents();
+}
+
+TWinControl::TCreateParams TForm::CreateParams() {
+  return {ContainerClass(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_MODALFRAME,
+          WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
+}
+
+void TForm::CreateHandle() {
+  const TCreateParams p = CreateParams();
+  RECT r{0, 0, ClientWidth, ClientHeight};
+  AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
+  FWidth = r.right - r.left;
+  FHeight = r.bottom - r.top;
+  FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), p.Style, FLeft, FTop, FWidth, FHeight,
+                            Application->Handle(), nullptr, Application->Instance(), this);
+  SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
+}
+
+void TForm::Create() {
+  CreateHandle();
+  SetLoading(true);
+  CreateComponents();
+  SetLoading(false);
+  Loaded();
+  for (TComponent* c : Components()) c->Loaded();
+  Guarded(this, [&] { OnCreate(this); });
+}
+
+void TForm::SetWindowState(TWindowState state) {
+  FWindowState = state;
+  if (!IsVisible()) return;
+  ShowWindow(FHandle, state == TWindowState::Maximized ? SW_SHOWMAXIMIZED
+                      : state == TWindowState::Minimized ? SW_SHOWMINIMIZED
+                                                         : SW_SHOWNORMAL);
+}
+
+void TForm::CenterOnScreen() {
+  RECT r;
+  GetWindowRect(FHandle, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  SetWindowPos(FHandle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::Show() {
+  if (!FShownOnce) {
+    FShownOnce = true;
+    CenterOnScreen();
+  }
+  ShowWindow(FHandle, FWindowState == TWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  SetForegroundWindow(FHandle);
+}
+
+void TForm::Hide() { ShowWindow(FHandle, SW_HIDE); }
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(FHandle, &ps);
+      PaintSurface(dc, ps.rcPaint);
+      EndPaint(FHandle, &ps);
+      OnPaint(this);
+      return 0;
+    }
+    case WM_DROPFILES:
+      WMDropFiles(HDROP(wParam));
+      return 0;
+    case WM_CLOSE:
+      Application->Terminate();
+      return 0;
+    case WM_SYSCOMMAND:
+      // Minimise/restore act on the whole application, as its button does.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        Application->Minimize();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return TWinControl::WndProc(msg, wParam, lParam);
+}

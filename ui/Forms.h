@@ -1,0 +1,42 @@
+// The main window base: a top-level dialog-style window owned by the
+// application window.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include "ui/Controls.h"
+
+enum class TWindowState { Normal, Minimized, Maximized };
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  // Creates the window and the components, then runs OnCreate.
+  void Create();
+  bool IsVisible() const { return FHandle && IsWindowVisible(FHandle); }
+  TWindowState WindowState() const { return FWindowState; }
+  void SetWindowState(TWindowState state);
+  // Shows the window; the first showing centres it on the screen.
+  void Show();
+  void Hide();
+  int ClientWidth = 0, ClientHeight = 0;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnPaint;
+
+ protected:
+  TCreateParams CreateParams() override;
+  void CreateHandle() override;
+  // The components of the form description.
+  virtual void CreateComponents() {}
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // WM_DROPFILES; the handler owns the drop handle.
+  virtual void WMDropFiles(HDROP) {}
+
+ private:
+  void CenterOnScreen();
+  TWindowState FWindowState = TWindowState::Normal;
+  bool FShownOnce = false;
+};

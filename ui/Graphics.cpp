@@ -1,0 +1,101 @@
+#include "ui/Graphics.h"
+
+#include "app/Error.h"
+
+TPicture::~TPicture() { Clear(); }
+
+void TPicture::Clear() {
+  if (FBitmap) DeleteObject(FBitmap);
+  if (FIcon) DestroyIcon(FIcon);
+  if (FMetafile) DeleteEnhMetaFile(FMetafile);
+  FBitmap = nullptr;
+  FIcon = nullptr;
+  FMetafile = nullptr;
+  FKind = TGraphicKind::None;
+  FWidth = FHeight = 0;
+}
+
+void TPicture::AssignBitmap(HBITMAP bmp, int width, int height) {
+  Clear();
+  FBitmap = bmp;
+  FKind = TGraphicKind::Bitmap;
+  FWidth = width;
+  FHeight = height;
+}
+
+void TPicture::AssignIcon(HICON icon, int width, int height) {
+  Clear();
+  FIcon = icon;
+  FKind = TGraphicKind::Icon;
+  FWidth = width;
+  FHeight = height;
+}
+
+void TPicture::AssignMetafile(HENHMETAFILE emf, int width, int height) {
+  Clear();
+  FMetafile = emf;
+  FKind = TGraphicKind::Metafile;
+  FWidth = width;
+  FHeight = height;
+}
+
+void TPicture::SetBlankBitmap(int width, int height) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+  ReleaseDC(nullptr, screen);
+  AssignBitmap(bmp, width, height);
+}
+
+void TPicture::FillBitmap(COLORREF color) {
+  if (FKind != TGraphicKind::Bitmap) throw EError("ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です");
+  if (!FBitmap) return;
+  HDC mem = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(mem, FBitmap);
+  HBRUSH b = CreateSolidBrush(color);
+  RECT r{0, 0, FWidth, FHeight};
+  FillRect(mem, &r, b);
+  DeleteObject(b);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+}
+
+void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
+  RECT dst = r;
+  if (!stretch) {
+    const int w = FWidth, h = FHeight;
+    if (center) {
+      dst.left = r.left + (r.right - r.left - w) / 2;
+      dst.top = r.top + (r.bottom - r.top - h) / 2;
+    }
+    dst.right = dst.left + w;
+    dst.bottom = dst.top + h;
+  }
+  switch (FKind) {
+    case TGraphicKind::Bitmap: {
+      if (!FBitmap || FWidth <= 0 || FHeight <= 0) return;
+      HDC mem = CreateCompatibleDC(dc);
+      HGDIOBJ old = SelectObject(mem, FBitmap);
+      const int mode = SetStretchBltMode(dc, HALFTONE);
+      SetBrushOrgEx(dc, 0, 0, nullptr);
+      StretchBlt(dc, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, mem, 0, 0, FWidth, FHeight,
+                 SRCCOPY);
+      SetStretchBltMode(dc, mode);
+      SelectObject(mem, old);
+      DeleteDC(mem);
+      break;
+    }
+    case TGraphicKind::Icon:
+      DrawIconEx(dc, dst.left, dst.top, FIcon, dst.right - dst.left, dst.bottom - dst.top, 0, nullptr, DI_NORMAL);
+      break;
+    case TGraphicKind::Metafile:
+      PlayEnhMetaFile(dc, FMetafile, &dst);
+      break;
+    case TGraphicKind::None:
+      break;
+  }
+}
+
+void TPicture::LoadFromFile(const std::string&) {
+  // Loading by kind arrives with the preview.
+  throw EError("ﾌｧｲﾙを開けません");
+}

@@ -1,0 +1,45 @@
+// A picture: a bitmap, an icon or an enhanced metafile, owned and drawn.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+enum class TGraphicKind { None, Bitmap, Icon, Metafile };
+
+class TPicture {
+ public:
+  TPicture() = default;
+  ~TPicture();
+  TPicture(const TPicture&) = delete;
+  TPicture& operator=(const TPicture&) = delete;
+
+  TGraphicKind Kind() const { return FKind; }
+  bool Empty() const { return FKind == TGraphicKind::None; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  HBITMAP Bitmap() const { return FBitmap; }
+
+  // Loads the file by its extension (bmp, ico, wmf, emf); the picture shown
+  // is replaced only once the new one has loaded completely. Raises EError
+  // with the run-time's texts on failure.
+  void LoadFromFile(const std::string& path);
+  // A blank bitmap of the given size.
+  void SetBlankBitmap(int width, int height);
+  // Fills the bitmap's own rectangle with a colour; raises when the picture
+  // is not a bitmap.
+  void FillBitmap(COLORREF color);
+  void Clear();
+  void Draw(HDC dc, const RECT& r, bool stretch, bool center) const;
+
+  // Takes ownership of the handles (used by loaders).
+  void AssignBitmap(HBITMAP bmp, int width, int height);
+  void AssignIcon(HICON icon, int width, int height);
+  void AssignMetafile(HENHMETAFILE emf, int width, int height);
+
+ private:
+  TGraphicKind FKind = TGraphicKind::None;
+  HBITMAP FBitmap = nullptr;
+  HICON FIcon = nullptr;
+  HENHMETAFILE FMetafile = nullptr;
+  int FWidth = 0, FHeight = 0;
+};
