@@ -1,0 +1,28 @@
+#include "settings/Desktop.h"
+
+#include <windows.h>
+
+namespace sorvane {
+
+void (*WallpaperCallHook)(const char* path) = nullptr;
+
+bool FileExists(const std::string& path) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA(path.c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  FindClose(h);
+  if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  FILETIME local;
+  WORD date = 0, time = 0;
+  return FileTimeToLocalFileTime(&fd.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &date, &time);
+}
+
+void SetDeskWallpaper(const char* path) {
+  if (WallpaperCallHook) {
+    WallpaperCallHook(path);
+    return;
+  }
+  SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+}
+
+}  // namespace sorvane
