@@ -7,6 +7,9 @@ namespace sorvane {
 void (*WallpaperCallHook)(const char* path) = nullptr;
 
 bool FileExists(const std::string& path) {
+  // Wildcards cannot be part of a file name; FindFirstFileA would match
+  // some other file with them. Neither byte can be a trail byte.
+  if (path.find_first_of("*?") != std::string::npos) return false;
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA(path.c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return false;
