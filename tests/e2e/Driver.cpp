@@ -1,0 +1,156 @@
+#include "Driver.h"
+
+namespace {
+
+struct EnumCtx {
+  DWORD Pid;
+  std::vector<HWND> Found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND w, LPARAM p) {
+  auto* ctx = reinterpret_cast<EnumCtx*>(p);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid == ctx->Pid) ctx->Found.push_back(w);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
+  reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+  return TRUE;
+}
+
+std::string ExeFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string s(path);
+  return s.substr(0, s.rfind('\\'));
+}
+
+}  // namespace
+
+std::string WindowText(HWND wnd) {
+  char buf[1024] = {};
+  GetWindowTextA(wnd, buf, sizeof buf);
+  return buf;
+}
+
+std::string ClassName(HWND wnd) {
+  char buf[256] = {};
+  GetClassNameA(wnd, buf, sizeof buf);
+  return buf;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> v;
+  EnumChildWindows(parent, CollectChild, LPARAM(&v));
+  return v;
+}
+
+HWND FindChild(HWND parent, const std::string& cls, const std::string& text) {
+  for (HWND w : Children(parent))
+    if ((cls.empty() || ClassName(w) == cls) && WindowText(w) == text) return w;
+  return nullptr;
+}
+
+void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+TSorvaneProcess::~TSorvaneProcess() {
+  if (FPi.hProcess) {
+    if (WaitForSingleObject(FPi.hProcess, 0) == WAIT_TIMEOUT) Kill();
+    CloseHandle(FPi.hProcess);
+    CloseHandle(FPi.hThread);
+  }
+}
+
+std::string TSorvaneProcess::PrepareFolder(const std::string& name) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp) + "sorvane_e2e_" + name;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string ini = folder + "\\SORVANE.INI";
+  SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(ini.c_str());
+  CopyFileA((ExeFolder() + "\\Sorvane.exe").c_str(), (folder + "\\Sorvane.exe").c_str(), FALSE);
+  return folder;
+}
+
+bool TSorvaneProcess::Start(const std::string& folder, int showCmd) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  if (showCmd >= 0) {
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = WORD(showCmd);
+  }
+  std::string cmd = "\"" + folder + "\\Sorvane.exe\"";
+  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &FPi) != 0;
+}
+
+bool TSorvaneProcess::WaitReady(DWORD ms) {
+  return WaitFor([&] { return AppWindow() && MainWindow() && TrayWindow(); }, ms);
+}
+
+bool TSorvaneProcess::WaitExit(DWORD ms, DWORD* exitCode) {
+  if (WaitForSingleObject(FPi.hProcess, ms) != WAIT_OBJECT_0) return false;
+  if (exitCode) GetExitCodeProcess(FPi.hProcess, exitCode);
+  return true;
+}
+
+void TSorvaneProcess::Kill() {
+  TerminateProcess(FPi.hProcess, 99);
+  WaitForSingleObject(FPi.hProcess, 5000);
+}
+
+std::vector<HWND> TSorvaneProcess::TopLevelWindows() const {
+  EnumCtx ctx{FPi.dwProcessId, {}};
+  EnumWindows(CollectTopLevel, LPARAM(&ctx));
+  return ctx.Found;
+}
+
+HWND TSorvaneProcess::AppWindow() const {
+  for (HWND w : TopLevelWindows())
+    if (ClassName(w) == "TApplication") return w;
+  return nullptr;
+}
+
+HWND TSorvaneProcess::MainWindow() const {
+  HWND app = AppWindow();
+  if (!app) return nullptr;
+  for (HWND w : TopLevelWindows())
+    if (GetWindow(w, GW_OWNER) == app && WindowText(w) == "Sorvane" && ClassName(w) == "TSorvaneContainer")
+      return w;
+  return nullptr;
+}
+
+HWND TSorvaneProcess::TrayWindow() const {
+  for (HWND w : TopLevelWindows())
+    if (ClassName(w) == "TTaskBarWindow") return w;
+  return nullptr;
+}
+
+HWND TSorvaneProcess::WaitTopLevel(const std::string& caption, DWORD ms) const {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : TopLevelWindows())
+          if (WindowText(w) == caption && IsWindowVisible(w)) found = w;
+        return found != nullptr;
+      },
+      ms);
+  return found;
+}
+
+void TSorvaneProcess::TrayMouse(UINT mouseMsg) const {
+  PostMessageA(TrayWindow(), WM_APP + 100, 1, LPARAM(mouseMsg));
+}
+
+bool TSorvaneProcess::OpenWindow() {
+  HWND main = MainWindow();
+  TrayMouse(WM_LBUTTONDOWN);
+  TrayMouse(WM_LBUTTONUP);
+  // The first showing ends in the tray again, with the taskbar button hidden.
+  if (!WaitFor([&] { return !IsWindowVisible(AppWindow()); }, 10000)) return false;
+  TrayMouse(WM_LBUTTONDOWN);
+  TrayMouse(WM_LBUTTONUP);
+  return WaitFor([&] { return IsWindowVisible(main) != 0; }, 10000);
+}

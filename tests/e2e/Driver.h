@@ -1,0 +1,62 @@
+// The black-box driver: starts the real Sorvane.exe in a folder of its own
+// and finds, reads and clicks its windows from outside.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TSorvaneProcess {
+ public:
+  TSorvaneProcess() = default;
+  ~TSorvaneProcess();
+  TSorvaneProcess(const TSorvaneProcess&) = delete;
+  TSorvaneProcess& operator=(const TSorvaneProcess&) = delete;
+
+  // A fresh folder under %TEMP% holding a copy of Sorvane.exe.
+  static std::string PrepareFolder(const std::string& name);
+  // Starts FOLDER\Sorvane.exe with a show command (SW_SHOWDEFAULT = none).
+  bool Start(const std::string& folder, int showCmd = -1);
+  // Waits until the application window and the main window exist.
+  bool WaitReady(DWORD ms = 20000);
+  bool WaitExit(DWORD ms, DWORD* exitCode = nullptr);
+  void Kill();
+  DWORD Pid() const { return FPi.dwProcessId; }
+  HANDLE Process() const { return FPi.hProcess; }
+
+  HWND AppWindow() const;   // class "TApplication" of this process
+  HWND MainWindow() const;  // the main window, owned by the application window
+  HWND TrayWindow() const;  // the tray component's hidden window
+  // A top-level window of this process with this caption (e.g. "警告").
+  HWND WaitTopLevel(const std::string& caption, DWORD ms = 10000) const;
+  std::vector<HWND> TopLevelWindows() const;
+
+  // Tray callback as the shell sends it (wParam 1, lParam the mouse message).
+  void TrayMouse(UINT mouseMsg) const;
+  // Two left presses: the first shows the window for its first paint, which
+  // sends it back to the tray; the second opens it.
+  bool OpenWindow();
+
+ private:
+  PROCESS_INFORMATION FPi{};
+};
+
+std::string WindowText(HWND wnd);
+std::string ClassName(HWND wnd);
+// A descendant window with this class (empty: any) and text.
+HWND FindChild(HWND parent, const std::string& cls, const std::string& text);
+std::vector<HWND> Children(HWND parent);
+// Posts a click (a modal box may open from it).
+void Click(HWND button);
+// Waits for a condition, pumping this thread's messages.
+template <class Pred>
+bool WaitFor(Pred pred, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (!pred()) {
+    if (GetTickCount() - start > ms) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(20);
+  }
+  return true;
+}

@@ -1,2 +1,0 @@
-// Placeholder so that the black-box layer builds; scenarios follow.
-#include <gtest/gtest.h>

@@ -1,0 +1,192 @@
+// Start-up, the single-instance guard and quitting, seen from outside.
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+
+TEST(StartUp, ComesToRestHiddenWithItsApplicationWindowAndTray) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("start");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  HWND app = p.AppWindow();
+  EXPECT_EQ(WindowText(app), "Sorvane");
+  RECT r;
+  GetWindowRect(app, &r);
+  EXPECT_EQ(r.right - r.left, 0);
+  EXPECT_EQ(r.bottom - r.top, 0);
+  // The taskbar button is there, minimised; no window is visible.
+  EXPECT_TRUE(WaitFor([&] { return IsIconic(app) != 0; }, 5000));
+  EXPECT_TRUE(IsWindowVisible(app));
+  HWND main = p.MainWindow();
+  EXPECT_FALSE(IsWindowVisible(main));
+  // The tray window answers the callback message.
+  DWORD_PTR result = 1;
+  EXPECT_TRUE(SendMessageTimeoutA(p.TrayWindow(), WM_APP + 100, 1, WM_MOUSEMOVE, SMTO_ABORTIFHUNG, 5000, &result));
+  EXPECT_EQ(result, 0u);
+  // Every command button and page is there with its caption.
+  for (const char* caption : {"実行(&X)", "取消(&C)", "終了(&Q)", "選択画像", "全て", "設定"})
+    EXPECT_NE(FindChild(main, "Button", caption), nullptr) << caption;
+  EXPECT_NE(FindChild(main, "Button", "自動変更　"), nullptr);
+  EXPECT_NE(FindChild(main, "Button", "配置基準点指定　"), nullptr);
+  p.Kill();
+}
+
+TEST(StartUp, FirstRestorePaintsOnceAndGoesToTheTraySecondOpens) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("restore");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND main = p.MainWindow();
+  HWND app = p.AppWindow();
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(IsWindowVisible(app));  // taskbar button back
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, 529);
+  EXPECT_EQ(client.bottom, 422);
+  // Centred on the screen.
+  RECT w;
+  GetWindowRect(main, &w);
+  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_NEAR((w.left + w.right) / 2, cx / 2, 1);
+  EXPECT_NEAR((w.top + w.bottom) / 2, cy / 2, 1);
+  p.Kill();
+}
+
+TEST(SingleInstance, SecondStartEndsSilentlyWithStatusZero) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("second");
+  TSorvaneProcess first;
+  ASSERT_TRUE(first.Start(folder));
+  ASSERT_TRUE(first.WaitReady());
+  TSorvaneProcess second;
+  ASSERT_TRUE(second.Start(folder));
+  DWORD code = 1;
+  ASSERT_TRUE(second.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+  // The running instance stays as it was.
+  EXPECT_TRUE(IsIconic(first.AppWindow()));
+  EXPECT_FALSE(IsWindowVisible(first.MainWindow()));
+  first.Kill();
+}
+
+namespace {
+// A stand-in for another program's window that blocks or does not block.
+HWND MakeWindow(const char* cls, const char* caption) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = cls;
+  RegisterClassA(&wc);
+  return CreateWindowExA(0, cls, caption, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// The guard's check, served by this thread while the other process searches.
+bool StartEndsWithin(const std::string& folder, DWORD ms) {
+  TSorvaneProcess p;
+  if (!p.Start(folder)) return false;
+  DWORD code = 1;
+  const bool ended = WaitFor([&] { return WaitForSingleObject(p.Process(), 0) == WAIT_OBJECT_0; }, ms);
+  if (ended) {
+    GetExitCodeProcess(p.Process(), &code);
+    return code == 0;
+  }
+  p.Kill();
+  return false;
+}
+}  // namespace
+
+TEST(SingleInstance, AnyApplicationWindowCaptionedExactlySorvaneBlocks) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("guard");
+  HWND almost = MakeWindow("TApplication", "Sorvane ");
+  // A caption that differs in one character does not block.
+  EXPECT_FALSE(StartEndsWithin(folder, 4000));
+  DestroyWindow(almost);
+  HWND starting = MakeWindow("TApplication", "Sorvane・起動中");
+  EXPECT_FALSE(StartEndsWithin(folder, 4000));
+  DestroyWindow(starting);
+  HWND blocker = MakeWindow("TApplication", "Sorvane");
+  EXPECT_TRUE(StartEndsWithin(folder, 10000));
+  DestroyWindow(blocker);
+}
+
+TEST(Quit, AsksAndOnlyYesEndsTheProcess) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("quit");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND quit = FindChild(p.MainWindow(), "Button", "終了(&Q)");
+  ASSERT_NE(quit, nullptr);
+
+  Click(quit);
+  HWND box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(FindChild(box, "Static", "「Sorvane」を終了します"), nullptr);
+  HWND yes = FindChild(box, "Button", "はい(&Y)");
+  HWND no = FindChild(box, "Button", "いいえ(&N)");
+  ASSERT_NE(yes, nullptr);
+  ASSERT_NE(no, nullptr);
+  RECT ry, rn;
+  GetWindowRect(yes, &ry);
+  GetWindowRect(no, &rn);
+  EXPECT_LT(ry.left, rn.left);  // はい to the left of いいえ
+  EXPECT_TRUE(GetWindowLongPtrA(yes, GWL_STYLE) & BS_DEFPUSHBUTTON);
+  Click(no);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_FALSE(p.WaitExit(1000));
+
+  // Esc answers no as well.
+  Click(quit);
+  box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_FALSE(p.WaitExit(1000));
+
+  Click(quit);
+  box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  Click(FindChild(box, "Button", "はい(&Y)"));
+  DWORD code = 1;
+  ASSERT_TRUE(p.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+}
+
+TEST(Quit, TrayMenuQuitAsksTheSameQuestion) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("popquit");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  // The right button's release pops the menu at the cursor; choose 終了.
+  p.TrayMouse(WM_RBUTTONDOWN);
+  p.TrayMouse(WM_RBUTTONUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        menu = FindWindowA("#32768", nullptr);
+        return menu && IsWindowVisible(menu);
+      },
+      5000));
+  // Keyboard: End selects the last item (終了), Enter chooses it.
+  PostMessageA(menu, WM_KEYDOWN, VK_END, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  HWND box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(FindChild(box, "Static", "「Sorvane」を終了します"), nullptr);
+  Click(FindChild(box, "Button", "はい(&Y)"));
+  DWORD code = 1;
+  ASSERT_TRUE(p.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+}
+
+TEST(Quit, CloseRequestToTheApplicationWindowEndsWithoutAsking) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("close");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  PostMessageA(p.AppWindow(), WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  ASSERT_TRUE(p.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+}
