@@ -1,20 +1,29 @@
 #include "TaskBar/TaskBar.h"
 
 #include <cstring>
+#include <stdexcept>
 
 #include "app/Application.h"
 #include "app/Mbcs.h"
 
 namespace {
 constexpr std::size_t kTipsMax = 255;
-constexpr std::size_t kSzTipMax = 63;
+constexpr std::size_t kSzTipMax = sizeof(TNotifyIconDataV1::szTip) - 1;
+constexpr UINT kIconId = 1;
+const char kWindowClass[] = "TTaskBarWindow";
 }  // namespace
+
+void (*TTaskBar::ShellHook)(DWORD, const TNotifyIconDataV1&) = nullptr;
 
 // -------------------------------------------------------------------- TIcon
 
 void TIcon::Assign(HICON h) {
-  HICON copy = h ? CopyIcon(h) : nullptr;
-  if (FHandle) DestroyIcon(FHandle);
+  HICON copy = nullptr;
+  if (h) {
+    copy = CopyIcon(h);
+    if (!copy) throw std::runtime_error("ｱｲｺﾝｲﾒｰｼﾞが不正です");
+  }
+  Clear();
   FHandle = copy;
   OnChange(nullptr);
 }
@@ -28,22 +37,22 @@ void TIcon::Clear() {
 
 TTaskBar::TTaskBar(TComponent* owner) : TComponent(owner) {
   static bool registered = false;
-  static const char kClass[] = "TTaskBarWindow";
   if (!registered) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kClass;
-    RegisterClassA(&wc);
-    registered = true;
+    wc.lpszClassName = kWindowClass;
+    registered = RegisterClassA(&wc) != 0;
   }
-  FWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  SetWindowLongPtrA(FWindow, GWLP_USERDATA, LONG_PTR(this));
+  // Zero size, never shown: it only receives the shell's callbacks. The
+  // creation parameter routes even the first messages to TrayWndProc.
+  CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                  GetModuleHandleA(nullptr), this);
   FEnableTaskBar = -1;
   FEnableTaskTray = -1;
   FTips.clear();
-  FIcon.OnChange = Bind<&TTaskBar::IconChanged>(this);
+  FIcon = std::make_unique<TIcon>();
+  FIcon->OnChange = Bind<&TTaskBar::IconChanged>(this);
   FThread = new TTm(this);
 }
 
@@ -52,18 +61,18 @@ TTaskBar::~TTaskBar() {
   DeleteTrayIcon();
   delete FThread;
   FThread = nullptr;
-  FIcon.OnChange = TNotifyEvent{};
-  FIcon.Clear();
-  FAnimList.clear();
-  SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
-  DestroyWindow(FWindow);
+  FIcon.reset();
+  FAnimList = {};
+  if (FWindow) DestroyWindow(FWindow);
 }
 
 HICON TTaskBar::ChosenIcon() const {
-  if (!FIcon.Empty()) return FIcon.Handle();
+  if (!FIcon->Empty()) return FIcon->Handle();
   return Application ? Application->Icon() : LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
 }
 
+// The shell shows at most 63 bytes; the cut never leaves half a double-byte
+// character at the end. The rest of the buffer is zero.
 void TTaskBar::CopyTip() {
   const std::size_t n = sorvane::CharBoundaryPrefix(FTips, kSzTipMax);
   std::memset(FIconData.szTip, 0, sizeof FIconData.szTip);
@@ -71,7 +80,10 @@ void TTaskBar::CopyTip() {
 }
 
 void TTaskBar::Notify(DWORD message) {
-  Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&FIconData));
+  if (ShellHook)
+    ShellHook(message, FIconData);
+  else
+    Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&FIconData));
 }
 
 void TTaskBar::AddTrayIcon() {
@@ -79,7 +91,7 @@ void TTaskBar::AddTrayIcon() {
   std::lock_guard<std::mutex> lock(FIconDataLock);
   FIconData.cbSize = sizeof FIconData;
   FIconData.hWnd = FWindow;
-  FIconData.uID = 1;
+  FIconData.uID = kIconId;
   FIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   FIconData.uCallbackMessage = WM_TRAYNOTIFY;
   FIconData.hIcon = ChosenIcon();
@@ -87,11 +99,13 @@ void TTaskBar::AddTrayIcon() {
   Notify(NIM_ADD);
 }
 
+// The record always takes the latest tip and picture, even while the icon is
+// off, so switching it on again shows them.
 void TTaskBar::ModifyTrayIcon() {
   std::lock_guard<std::mutex> lock(FIconDataLock);
   CopyTip();
   FIconData.hIcon = ChosenIcon();
-  if (FEnableTaskTray) Notify(NIM_MODIFY);
+  if (FEnableTaskTray.load()) Notify(NIM_MODIFY);
 }
 
 void TTaskBar::DeleteTrayIcon() {
@@ -99,9 +113,19 @@ void TTaskBar::DeleteTrayIcon() {
   Notify(NIM_DELETE);
 }
 
+bool TTaskBar::ShowFrame(HICON icon) {
+  std::lock_guard<std::mutex> lock(FIconDataLock);
+  // Checked under the lock: once switching off has removed the icon, no
+  // step may modify it again.
+  if (!FEnableTaskTray.load()) return false;
+  FIconData.hIcon = icon;
+  Notify(NIM_MODIFY);
+  return true;
+}
+
 void TTaskBar::IconChanged(TObject*) { ModifyTrayIcon(); }
 
-void TTaskBar::SetIcon(HICON icon) { FIcon.Assign(icon); }
+void TTaskBar::SetIcon(HICON icon) { FIcon->Assign(icon); }
 
 void TTaskBar::SetEnableTaskBar(bool on) {
   FEnableTaskBar = on ? -1 : 0;
@@ -115,6 +139,7 @@ void TTaskBar::SetEnableTaskTray(bool on) {
     AddTrayIcon();
   else
     DeleteTrayIcon();
+  FThread->Wake();
 }
 
 void TTaskBar::SetTips(const std::string& tips) {
@@ -145,20 +170,35 @@ void TTaskBar::Notification(TComponent* c, TOperation op) {
   if (c == FPopupMenuRight) FPopupMenuRight = nullptr;
 }
 
+// Registers once more after loading (a second add of the same icon is
+// refused and ignored) and applies the taskbar switch again.
 void TTaskBar::Loaded() {
   TComponent::Loaded();
-  if (FEnableTaskTray) AddTrayIcon();
+  if (FEnableTaskTray.load()) AddTrayIcon();
   SetEnableTaskBar(FEnableTaskBar != 0);
 }
 
+// ---------------------------------------------------------------- messages
+
 LRESULT CALLBACK TTaskBar::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<TTaskBar*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+  if (msg == WM_NCCREATE) {
+    self = static_cast<TTaskBar*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->FWindow = wnd;
+    SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(self));
+  }
   if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
-  return self->TrayWndProc(msg, wParam, lParam);
+  const LRESULT r = self->TrayWndProc(msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+    self->FWindow = nullptr;
+  }
+  return r;
 }
 
 LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_TRAYNOTIFY) return DefWindowProcA(FWindow, msg, wParam, lParam);
+  // Read before any handler runs: the menu opens where the click happened.
   POINT pt{};
   GetCursorPos(&pt);
   try {
@@ -170,18 +210,11 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         default: break;
       }
     }
-    const struct {
-      TPopupMenu* menu;
-      LPARAM release;
-    } menus[] = {{FPopupMenuLeft, WM_LBUTTONUP}, {FPopupMenuMiddle, WM_MBUTTONUP}, {FPopupMenuRight, WM_RBUTTONUP}};
-    for (const auto& m : menus) {
-      if (m.menu && lParam == m.release) {
-        if (Application) {
-          SetForegroundWindow(Application->Handle());
-          Application->ProcessMessages();
-        }
-        m.menu->Popup(pt.x, pt.y);
-      }
+    switch (lParam) {
+      case WM_LBUTTONUP: PopupAt(&TTaskBar::FPopupMenuLeft, pt); break;
+      case WM_MBUTTONUP: PopupAt(&TTaskBar::FPopupMenuMiddle, pt); break;
+      case WM_RBUTTONUP: PopupAt(&TTaskBar::FPopupMenuRight, pt); break;
+      default: break;
     }
   } catch (const std::exception& e) {
     if (Application) Application->HandleException(this, e);
@@ -189,8 +222,14 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-void TTaskBar::StopAnimation() {
-  if (FThread) FThread->Rest();
-  for (auto it = FAnimList.rbegin(); it != FAnimList.rend(); ++it) delete *it;
-  FAnimList.clear();
+// The foreground switch lets the menu close when the user clicks elsewhere.
+// Waiting messages may destroy the menu, so the reference is read again
+// after they ran.
+void TTaskBar::PopupAt(TPopupMenu* TTaskBar::*menu, POINT pt) {
+  if (!(this->*menu)) return;
+  if (Application) {
+    SetForegroundWindow(Application->Handle());
+    Application->ProcessMessages();
+  }
+  if (TPopupMenu* m = this->*menu) m->Popup(pt.x, pt.y);
 }

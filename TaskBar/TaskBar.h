@@ -6,7 +6,10 @@
 
 #include <shellapi.h>
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -19,7 +22,8 @@ using TTrayEvent = TEvent<TMouseButton>;
 
 constexpr UINT WM_TRAYNOTIFY = WM_APP + 100;  // 32868
 
-// The shell's record in its first (ANSI) form: 88 bytes on 32-bit Windows.
+// The shell's record in its first (ANSI) form: 88 bytes on 32-bit Windows,
+// the same fields with natural alignment on 64-bit.
 struct TNotifyIconDataV1 {
   DWORD cbSize;
   HWND hWnd;
@@ -29,11 +33,14 @@ struct TNotifyIconDataV1 {
   HICON hIcon;
   CHAR szTip[64];
 };
+static_assert(sizeof(TNotifyIconDataV1) == NOTIFYICONDATAA_V1_SIZE, "first form of NOTIFYICONDATAA");
+static_assert(offsetof(TNotifyIconDataV1, szTip) == offsetof(NOTIFYICONDATAA, szTip));
 #if !defined(_WIN64)
 static_assert(sizeof(TNotifyIconDataV1) == 88, "NOTIFYICONDATAA first form is 88 bytes");
+static_assert(offsetof(TNotifyIconDataV1, szTip) == 24);
 #endif
 
-// An icon object the component owns; empty until an image is assigned.
+// An icon object that owns its image; empty until an image is assigned.
 class TIcon {
  public:
   TIcon() = default;
@@ -42,8 +49,11 @@ class TIcon {
   TIcon& operator=(const TIcon&) = delete;
   bool Empty() const { return FHandle == nullptr; }
   HICON Handle() const { return FHandle; }
-  // Copies the image of h (which stays the caller's); null empties it.
+  // Takes a copy of h's image (h stays the caller's); null empties the icon.
+  // Either way OnChange runs. A handle that cannot be copied raises and
+  // leaves the icon as it was.
   void Assign(HICON h);
+  // Frees the image without telling anyone (used when the owner goes).
   void Clear();
   TNotifyEvent OnChange;
 
@@ -53,27 +63,54 @@ class TIcon {
 
 class TTaskBar;
 
+// One animation frame: its own picture and how long it stays.
 struct TTrayFrame {
   TIcon Icon;
   std::uint32_t Delay = 0;  // milliseconds
 };
 
-// The animation worker: created at rest; the thread exists only once started.
+// The animation worker. It is created at rest and its thread is created on
+// the first Start only, so a worker that is never started costs nothing.
+// While running it blocks on a condition whenever it has nothing to show
+// and is woken by the component (frames added, tray switched on), so it
+// never polls.
 class TTm {
  public:
   explicit TTm(TTaskBar* owner);
-  ~TTm();  // a running worker is asked to stop and waited for
+  // A running worker is asked to stop and waited for; a worker at rest
+  // takes no further step.
+  ~TTm();
+  TTm(const TTm&) = delete;
+  TTm& operator=(const TTm&) = delete;
+
   void Start();
-  // Brings the worker to rest between steps (returns once it is there).
+  // Returns once the worker is at rest: outside a step and beginning none.
   void Rest();
   bool Running() const;
+  // Re-examine the frame list and the tray switch (they changed).
+  void Wake();
+  // Runs change() while no step is under way, so the worker never sees a
+  // frame list half changed or a frame being freed.
+  template <class Fn>
+  void Exclusive(Fn&& change) {
+    Hold();
+    struct Unhold {
+      TTm* Tm;
+      ~Unhold() { Tm->Release(); }
+    } unhold{this};
+    change();
+  }
+
   TTaskBar* FTaskBar;
   std::int32_t FFrameIndex = 0;
 
  private:
+  void Hold();
+  void Release();
   void Execute();
+  bool CanStep() const;
   struct Impl;
-  Impl* FImpl;
+  std::unique_ptr<Impl> FImpl;
 };
 
 class TTaskBar : public TComponent {
@@ -81,16 +118,16 @@ class TTaskBar : public TComponent {
   explicit TTaskBar(TComponent* owner);
   ~TTaskBar() override;
 
-  // Published properties, in their stored order.
-  TIcon* Icon() { return &FIcon; }
+  // Published properties, in their stored order. No assignment is skipped
+  // as unchanged.
+  TIcon* Icon() { return FIcon.get(); }
   void SetIcon(HICON icon);  // copies the image; null empties the own icon
   bool EnableTaskBar() const { return FEnableTaskBar != 0; }
   void SetEnableTaskBar(bool on);
-  bool EnableTaskTray() const { return FEnableTaskTray != 0; }
+  bool EnableTaskTray() const { return FEnableTaskTray.load() != 0; }
   void SetEnableTaskTray(bool on);
   const std::string& Tips() const { return FTips; }
-  void SetTips(const std::string& tips);
-  TTrayEvent OnTrayClick;
+  void SetTips(const std::string& tips);  // kept to 255 bytes
   TPopupMenu* PopupMenuLeft() const { return FPopupMenuLeft; }
   void SetPopupMenuLeft(TPopupMenu* m);
   TPopupMenu* PopupMenuMiddle() const { return FPopupMenuMiddle; }
@@ -100,12 +137,21 @@ class TTaskBar : public TComponent {
 
   void Loaded() override;
 
-  // For tests and the worker.
+  // Animation, for programs that want it (this one never animates).
+  void AddFrame(HICON icon, std::uint32_t delay);
+  void StartAnimation();
+  // Rests the worker, then frees every frame, last first.
+  void StopAnimation();
+  std::size_t FrameCount() const { return FAnimList.size(); }
+  const TTrayFrame* Frame(std::size_t i) const { return FAnimList[i]; }
+  TTm* Thread() const { return FThread; }
+
   const TNotifyIconDataV1& IconData() const { return FIconData; }
   HWND Window() const { return FWindow; }
-  std::vector<TTrayFrame*>& AnimList() { return FAnimList; }
-  TTm* Thread() { return FThread; }
-  void StopAnimation();
+
+  // Test seam: when set, every record meant for Shell_NotifyIconA is handed
+  // to it instead (from whichever thread sends it, inside the send's lock).
+  static void (*ShellHook)(DWORD message, const TNotifyIconDataV1& data);
 
  protected:
   void Notification(TComponent* c, TOperation op) override;
@@ -117,22 +163,30 @@ class TTaskBar : public TComponent {
   void DeleteTrayIcon();
   void IconChanged(TObject* sender);
   LRESULT TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  void PopupAt(TPopupMenu* TTaskBar::*menu, POINT pt);
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   HICON ChosenIcon() const;
   void CopyTip();
-  // Writes FIconData and hands it to the shell as one act (either thread).
   void Notify(DWORD message);
+  // One worker step: shows the frame's picture unless the tray is off.
+  bool ShowFrame(HICON icon);
 
   TNotifyIconDataV1 FIconData{};
   std::int32_t FEnableTaskBar = -1;
-  std::int32_t FEnableTaskTray = -1;
-  TIcon FIcon;
+  std::atomic<std::int32_t> FEnableTaskTray{-1};  // also read by the worker
+  std::unique_ptr<TIcon> FIcon;
   std::string FTips;
   HWND FWindow = nullptr;
+
+ public:
+  TTrayEvent OnTrayClick;
+
+ private:
   TPopupMenu* FPopupMenuLeft = nullptr;
   TPopupMenu* FPopupMenuMiddle = nullptr;
   TPopupMenu* FPopupMenuRight = nullptr;
   std::vector<TTrayFrame*> FAnimList;
   TTm* FThread = nullptr;
+  // Writing FIconData and sending it is one act on either thread.
   std::mutex FIconDataLock;
 };

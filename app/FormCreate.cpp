@@ -1,11 +1,13 @@
 // The creation handler: the start-up steps of the main window, in order.
 #include "Unit1/Unit1.h"
 #include "app/Application.h"
+#include "changer/LocaleTime.h"
 #include "changer/Random.h"
 #include "settings/IniName.h"
 
 void TForm1::FormCreate(TObject*) {
   sorvane::Randomize();
+  sorvane::FollowLocaleTimeFormat();
   DragAcceptFiles(Handle(), TRUE);
   DragAcceptFiles(Application->Handle(), TRUE);
   IniName = sorvane::IniNameFromModule();

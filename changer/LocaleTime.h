@@ -1,0 +1,16 @@
+// The user's short time format, read from the locale at start and again
+// whenever the regional settings may have changed.
+#pragma once
+#include "changer/TipText.h"
+
+namespace sorvane {
+
+// The format as last read.
+const TShortTimeFormat& ShortTimeFormat();
+// Reads the user's default locale now.
+void ReadShortTimeFormat();
+// Reads the format and re-reads it on every WM_SETTINGCHANGE that reaches
+// the application window.
+void FollowLocaleTimeFormat();
+
+}  // namespace sorvane
