@@ -88,7 +88,7 @@ void TTaskBar::Notify(DWORD message) {
 
 void TTaskBar::AddTrayIcon() {
   if (Designing()) return;
-  std::lock_guard<std::mutex> lock(FIconDataLock);
+  TLock lock(FIconDataLock);
   FIconData.cbSize = sizeof FIconData;
   FIconData.hWnd = FWindow;
   FIconData.uID = kIconId;
@@ -102,19 +102,19 @@ void TTaskBar::AddTrayIcon() {
 // The record always takes the latest tip and picture, even while the icon is
 // off, so switching it on again shows them.
 void TTaskBar::ModifyTrayIcon() {
-  std::lock_guard<std::mutex> lock(FIconDataLock);
+  TLock lock(FIconDataLock);
   CopyTip();
   FIconData.hIcon = ChosenIcon();
   if (FEnableTaskTray.load()) Notify(NIM_MODIFY);
 }
 
 void TTaskBar::DeleteTrayIcon() {
-  std::lock_guard<std::mutex> lock(FIconDataLock);
+  TLock lock(FIconDataLock);
   Notify(NIM_DELETE);
 }
 
 bool TTaskBar::ShowFrame(HICON icon) {
-  std::lock_guard<std::mutex> lock(FIconDataLock);
+  TLock lock(FIconDataLock);
   // Checked under the lock: once switching off has removed the icon, no
   // step may modify it again.
   if (!FEnableTaskTray.load()) return false;

@@ -10,10 +10,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "TaskBar/Sync.h"
 #include "ui/Component.h"
 #include "ui/Menus.h"
 
@@ -71,9 +71,9 @@ struct TTrayFrame {
 
 // The animation worker. It is created at rest and its thread is created on
 // the first Start only, so a worker that is never started costs nothing.
-// While running it blocks on a condition whenever it has nothing to show
-// and is woken by the component (frames added, tray switched on), so it
-// never polls.
+// While running it blocks on an event whenever it has nothing to show and
+// is woken by the component (frames added, tray switched on), so it never
+// polls.
 class TTm {
  public:
   explicit TTm(TTaskBar* owner);
@@ -108,6 +108,7 @@ class TTm {
   void Hold();
   void Release();
   void Execute();
+  static DWORD WINAPI ThreadProc(LPVOID self);
   bool CanStep() const;
   struct Impl;
   std::unique_ptr<Impl> FImpl;
@@ -188,5 +189,5 @@ class TTaskBar : public TComponent {
   std::vector<TTrayFrame*> FAnimList;
   TTm* FThread = nullptr;
   // Writing FIconData and sending it is one act on either thread.
-  std::mutex FIconDataLock;
+  TCriticalSection FIconDataLock;
 };

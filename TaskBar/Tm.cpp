@@ -1,65 +1,83 @@
 // The animation worker and the frame list of TTaskBar.
-#include <condition_variable>
-#include <thread>
+#include <atomic>
 
 #include "TaskBar/TaskBar.h"
 
 // Lock protects the flags and the frame list's changes; a step runs outside
 // the lock with InStep set, and nothing changes the list while it is set.
+// Wake (auto-reset) tells the worker to look again; StepDone (manual-reset)
+// is set whenever no step is under way.
 struct TTm::Impl {
-  std::thread Thread;  // created on the first Start
-  mutable std::mutex Lock;
-  std::condition_variable Changed;
+  HANDLE Thread = nullptr;  // created on the first Start
+  TCriticalSection Lock;
+  HANDLE Wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  HANDLE StepDone = CreateEventA(nullptr, TRUE, TRUE, nullptr);
   std::atomic<bool> Run{false};   // not at rest
   std::atomic<bool> Stop{false};  // the loop is to end
   std::atomic<int> Holds{0};      // changes waiting for the end of a step
   bool InStep = false;
+
+  ~Impl() {
+    CloseHandle(Wake);
+    CloseHandle(StepDone);
+  }
+  // Returns with Lock held and no step under way.
+  void LockBetweenSteps() {
+    for (;;) {
+      Lock.lock();
+      if (!InStep) return;
+      Lock.unlock();
+      WaitForSingleObject(StepDone, INFINITE);
+    }
+  }
 };
+
+DWORD WINAPI TTm::ThreadProc(LPVOID self) {
+  static_cast<TTm*>(self)->Execute();
+  return 0;
+}
 
 TTm::TTm(TTaskBar* owner) : FTaskBar(owner), FImpl(std::make_unique<Impl>()) {}
 
 TTm::~TTm() {
   FImpl->Stop = true;
   Wake();
-  if (FImpl->Thread.joinable()) FImpl->Thread.join();
+  if (FImpl->Thread) {
+    WaitForSingleObject(FImpl->Thread, INFINITE);
+    CloseHandle(FImpl->Thread);
+  }
 }
 
 bool TTm::Running() const { return FImpl->Run.load(); }
 
 void TTm::Start() {
   FImpl->Run = true;
-  if (!FImpl->Thread.joinable())
-    FImpl->Thread = std::thread([this] { Execute(); });
-  else
+  if (!FImpl->Thread) {
+    FImpl->Thread = CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr);
+  } else {
     Wake();
+  }
 }
 
 void TTm::Rest() {
-  FImpl->Run = false;  // seen before the next step begins; no lock needed
-  std::unique_lock<std::mutex> g(FImpl->Lock);
-  FImpl->Changed.wait(g, [this] { return !FImpl->InStep; });
+  FImpl->Run = false;  // seen before the next step begins
+  FImpl->LockBetweenSteps();
+  FImpl->Lock.unlock();
 }
 
-// Taking the lock before notifying means a worker that has just found
-// nothing to do is already waiting, so the wake-up is not lost.
-void TTm::Wake() {
-  { std::lock_guard<std::mutex> g(FImpl->Lock); }
-  FImpl->Changed.notify_all();
-}
+void TTm::Wake() { SetEvent(FImpl->Wake); }
 
 // A pending change keeps the worker from beginning new steps, so a worker
 // with a delay of 0 cannot starve it.
 void TTm::Hold() {
   ++FImpl->Holds;
-  std::unique_lock<std::mutex> g(FImpl->Lock);
-  FImpl->Changed.wait(g, [this] { return !FImpl->InStep; });
-  g.release();  // kept locked until Release
+  FImpl->LockBetweenSteps();  // kept locked until Release
 }
 
 void TTm::Release() {
   --FImpl->Holds;
   FImpl->Lock.unlock();
-  FImpl->Changed.notify_all();
+  Wake();
 }
 
 bool TTm::CanStep() const {
@@ -67,13 +85,21 @@ bool TTm::CanStep() const {
 }
 
 void TTm::Execute() {
-  std::unique_lock<std::mutex> g(FImpl->Lock);
   for (;;) {
     // At rest or idle: blocked until woken, never polling.
-    FImpl->Changed.wait(g, [this] { return FImpl->Stop || CanStep(); });
-    if (FImpl->Stop) return;
+    FImpl->Lock.lock();
+    while (!FImpl->Stop && !CanStep()) {
+      FImpl->Lock.unlock();
+      WaitForSingleObject(FImpl->Wake, INFINITE);
+      FImpl->Lock.lock();
+    }
+    if (FImpl->Stop) {
+      FImpl->Lock.unlock();
+      return;
+    }
     FImpl->InStep = true;
-    g.unlock();
+    ResetEvent(FImpl->StepDone);
+    FImpl->Lock.unlock();
 
     const std::vector<TTrayFrame*>& list = FTaskBar->FAnimList;
     std::int32_t next = FFrameIndex + 1;
@@ -85,9 +111,10 @@ void TTm::Execute() {
       Sleep(frame->Delay);
     }
 
-    g.lock();
+    FImpl->Lock.lock();
     FImpl->InStep = false;
-    FImpl->Changed.notify_all();
+    SetEvent(FImpl->StepDone);
+    FImpl->Lock.unlock();
   }
 }
 

@@ -1,12 +1,66 @@
 // Candidate list editing and the preview.
+#include "Unit1/DropFilter.h"
 #include "Unit1/Unit1.h"
+#include "app/Mbcs.h"
+#include "settings/Desktop.h"
+
+namespace {
+
+// Releases the drop handle on every way out of the handler.
+class TDropHandle {
+ public:
+  explicit TDropHandle(HDROP h) : FH(h) {}
+  ~TDropHandle() { Finish(); }
+  TDropHandle(const TDropHandle&) = delete;
+  TDropHandle& operator=(const TDropHandle&) = delete;
+  void Finish() {
+    if (FH) DragFinish(FH);
+    FH = nullptr;
+  }
+
+ private:
+  HDROP FH;
+};
+
+// Hidden, system, volume label, folder.
+constexpr DWORD kSkipAttributes = 0x1E;
+// A drop may bring the list up to 73 entries.
+constexpr int kDropLimit = 72;
+
+}  // namespace
 
 void TForm1::WMDropFiles(HDROP drop) {
-  DragFinish(drop);
+  TDropHandle handle(drop);
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    char name[256];
+    // A name that does not fit whole would name some other file: skip it.
+    if (DragQueryFileA(drop, i, nullptr, 0) >= sizeof name) continue;
+    const UINT len = DragQueryFileA(drop, i, name, sizeof name);
+    if (len == 0 || len >= sizeof name) continue;
+    const DWORD attr = GetFileAttributesA(name);
+    if (attr == INVALID_FILE_ATTRIBUTES || (attr & kSkipAttributes) != 0) continue;
+    const std::string path(name, len);
+    if (!sorvane::HasBmpExtension(path)) continue;
+    if (ListBox->Count() <= kDropLimit) ListBox->Add(path);
+  }
+  handle.Finish();
   UpdateControls();
 }
 
-void TForm1::ListBoxClick(TObject*) {}
+void TForm1::ListBoxClick(TObject*) {
+  if (ListBox->ItemIndex() < 0) return;
+  const std::string path = ListBox->Item(ListBox->ItemIndex());
+  if (!sorvane::FileExists(path)) {
+    Warn("画像が見つかりません。除外します。");
+    DeleteSelected();
+    return;
+  }
+  TPicture& pic = ImgView->Picture();
+  pic.LoadFromFile(path);  // on failure the old picture and its size stay
+  ImgView->Invalidate();
+  BmpInfo->SetCaption("原寸＝" + std::to_string(pic.Width()) + "×" + std::to_string(pic.Height()));
+}
 
 void TForm1::DelBtnClick(TObject*) {
   if (ListBox->ItemIndex() >= 0) DeleteSelected();
@@ -21,13 +75,16 @@ void TForm1::ClrBtnClick(TObject*) {
 
 void TForm1::DeleteSelected() {
   ListBox->Delete(ListBox->ItemIndex());
+  ListBox->SetItemIndex(-1);
   ClearPreview();
   UpdateControls();
 }
 
 void TForm1::ClearPreview() {
   TPicture& pic = ImgView->Picture();
-  if (pic.Empty()) pic.SetBlankBitmap(ImgView->Width(), ImgView->Height());
+  // An icon or a metafile cannot be painted over: a blank bitmap of the
+  // control's size takes its place, so the preview clears whatever it held.
+  if (pic.Kind() != TGraphicKind::Bitmap) pic.SetBlankBitmap(ImgView->Width(), ImgView->Height());
   pic.FillBitmap(GetSysColor(COLOR_BTNFACE));
   ImgView->Invalidate();
   BmpInfo->SetCaption(" ");

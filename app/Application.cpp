@@ -76,6 +76,8 @@ void TApplication::Terminate() {
 
 void TApplication::Minimize() {
   if (IsIconic()) return;
+  HWND focus = GetFocus();
+  FFocusBeforeMinimize = FMainForm && focus && IsChild(FMainForm->Handle(), focus) ? focus : nullptr;
   if (FMainForm && FMainForm->IsVisible()) {
     FMainForm->Hide();
     FMainFormHiddenByMinimize = true;
@@ -95,6 +97,11 @@ void TApplication::Restore() {
     FMainForm->Show();
   }
   FMainFormHiddenByMinimize = false;
+  // The control that had the focus before the window went away gets it again.
+  if (FFocusBeforeMinimize && IsWindow(FFocusBeforeMinimize) && IsWindowVisible(FFocusBeforeMinimize) &&
+      IsWindowEnabled(FFocusBeforeMinimize))
+    SetFocus(FFocusBeforeMinimize);
+  FFocusBeforeMinimize = nullptr;
 }
 
 bool TApplication::IsDialogMsg(MSG& msg) {

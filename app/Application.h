@@ -76,6 +76,7 @@ class TApplication : public TComponent {
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
   bool FMainFormHiddenByMinimize = false;
+  HWND FFocusBeforeMinimize = nullptr;  // given the focus back on restore
 };
 
 extern TApplication* Application;

@@ -1,6 +1,13 @@
 #include "ui/Graphics.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
 #include "app/Error.h"
+#include "app/Mbcs.h"
 
 TPicture::~TPicture() { Clear(); }
 
@@ -49,6 +56,19 @@ void TPicture::SetBlankBitmap(int width, int height) {
 void TPicture::FillBitmap(COLORREF color) {
   if (FKind != TGraphicKind::Bitmap) throw EError("ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です");
   if (!FBitmap) return;
+  // A bitmap with a colour table would show the nearest entry, not the colour:
+  // the whole picture is painted over anyway, so paint a screen bitmap of the
+  // same size instead.
+  DIBSECTION ds{};
+  if (GetObjectA(FBitmap, sizeof ds, &ds) == sizeof ds && ds.dsBmih.biBitCount <= 8) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP plain = CreateCompatibleBitmap(screen, FWidth, FHeight);
+    ReleaseDC(nullptr, screen);
+    if (plain) {
+      DeleteObject(FBitmap);
+      FBitmap = plain;
+    }
+  }
   HDC mem = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(mem, FBitmap);
   HBRUSH b = CreateSolidBrush(color);
@@ -95,7 +115,315 @@ void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
   }
 }
 
-void TPicture::LoadFromFile(const std::string&) {
-  // Loading by kind arrives with the preview.
-  throw EError("ﾌｧｲﾙを開けません");
+// ------------------------------------------------------------ loading
+
+namespace {
+
+const char kInvalidBitmap[] = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です";
+const char kInvalidIcon[] = "ｱｲｺﾝｲﾒｰｼﾞが不正です";
+const char kInvalidMetafile[] = "ﾒﾀﾌｧｲﾙが不正です";
+// Larger picture files are refused rather than read into a 32-bit process.
+constexpr DWORD kMaxFileBytes = 256u << 20;
+// The largest bitmap made from a file: 64 M pixels, and never more memory
+// than the same limit.
+constexpr std::uint64_t kMaxPixels = 64u << 20;
+
+using Bytes = std::vector<unsigned char>;
+
+std::uint32_t U32(const Bytes& b, std::size_t at) {
+  return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
+         std::uint32_t(b[at + 3]) << 24;
+}
+std::uint16_t U16(const Bytes& b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
+std::int32_t I32(const Bytes& b, std::size_t at) { return std::int32_t(U32(b, at)); }
+std::int16_t I16(const Bytes& b, std::size_t at) { return std::int16_t(U16(b, at)); }
+
+Bytes ReadWholeFile(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) throw EError(sorvane::FormatS("ﾌｧｲﾙ %s は開けません", path));
+  DWORD high = 0;
+  const DWORD size = GetFileSize(h, &high);
+  Bytes data;
+  bool ok = size != INVALID_FILE_SIZE && high == 0 && size <= kMaxFileBytes;
+  if (ok) {
+    data.resize(size);
+    DWORD got = 0;
+    ok = size == 0 || (ReadFile(h, data.data(), size, &got, nullptr) && got == size);
+  }
+  CloseHandle(h);
+  if (!ok) throw EError(sorvane::FormatS("ﾌｧｲﾙ %s は開けません", path));
+  return data;
+}
+
+int ScreenPixelsPerInch() {
+  HDC screen = GetDC(nullptr);
+  const int ppi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return ppi > 0 ? ppi : 96;
+}
+
+// A device-independent bitmap section made from a bitmap file. Every header
+// field is checked against the file before it is used, so a truncated or
+// damaged file gives the bitmap error and never a wild read or a huge
+// allocation.
+HBITMAP BitmapFromFile(const Bytes& f, int& width, int& height) {
+  constexpr std::size_t kFileHeader = 14;
+  if (f.size() < 2 || f[0] != 'B' || f[1] != 'M') throw EError(kInvalidBitmap);
+  if (f.size() < kFileHeader + 12) throw EError(kInvalidBitmap);
+  const std::uint32_t offBits = U32(f, 10);
+  const std::uint32_t hdrSize = U32(f, kFileHeader);
+  if (hdrSize > f.size() - kFileHeader) throw EError(kInvalidBitmap);
+
+  // Everything is brought to a BITMAPINFOHEADER with bit masks and colours.
+  struct {
+    BITMAPINFOHEADER h;
+    RGBQUAD colors[256];
+  } info{};
+  std::int64_t w = 0, h = 0;
+  unsigned bits = 0, planes = 0, compression = BI_RGB;
+  std::uint32_t clrUsed = 0, sizeImage = 0;
+  std::size_t at = kFileHeader + hdrSize;
+  unsigned rgbSize = 4;
+  bool masksInHeader = false;
+  if (hdrSize == 12) {  // OS/2 and Windows 2 core header
+    w = U16(f, kFileHeader + 4);
+    h = I16(f, kFileHeader + 6);
+    planes = U16(f, kFileHeader + 8);
+    bits = U16(f, kFileHeader + 10);
+    rgbSize = 3;
+    if (h < 0) throw EError(kInvalidBitmap);
+  } else if (hdrSize == 40 || hdrSize == 52 || hdrSize == 56 || hdrSize == 108 || hdrSize == 124) {
+    w = I32(f, kFileHeader + 4);
+    h = I32(f, kFileHeader + 8);
+    planes = U16(f, kFileHeader + 12);
+    bits = U16(f, kFileHeader + 14);
+    compression = U32(f, kFileHeader + 16);
+    sizeImage = U32(f, kFileHeader + 20);
+    clrUsed = U32(f, kFileHeader + 32);
+    masksInHeader = hdrSize > 40;
+  } else {
+    throw EError(kInvalidBitmap);
+  }
+  const std::int64_t absH = h < 0 ? -h : h;
+  if (planes != 1 || w <= 0 || absH == 0 || std::uint64_t(w) * std::uint64_t(absH) > kMaxPixels)
+    throw EError(kInvalidBitmap);
+  const bool bitfields = compression == BI_BITFIELDS;
+  switch (compression) {
+    case BI_RGB:
+      if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) throw EError(kInvalidBitmap);
+      break;
+    case BI_RLE8:
+    case BI_RLE4:
+      if (bits != (compression == BI_RLE8 ? 8u : 4u) || h < 0) throw EError(kInvalidBitmap);
+      break;
+    case BI_BITFIELDS:
+      if (bits != 16 && bits != 32) throw EError(kInvalidBitmap);
+      break;
+    default:
+      throw EError(kInvalidBitmap);
+  }
+  info.h.biSize = sizeof(BITMAPINFOHEADER);
+  info.h.biWidth = LONG(w);
+  info.h.biHeight = LONG(h);
+  info.h.biPlanes = 1;
+  info.h.biBitCount = WORD(bits);
+  info.h.biCompression = bitfields ? BI_BITFIELDS : BI_RGB;
+  if (bitfields) {
+    // Masks follow a 40-byte header, or sit inside the longer headers.
+    const std::size_t maskAt = masksInHeader ? kFileHeader + 40 : at;
+    if (maskAt + 12 > f.size()) throw EError(kInvalidBitmap);
+    std::memcpy(info.colors, f.data() + maskAt, 12);
+    if (!masksInHeader) at += 12;
+  }
+  const std::uint32_t maxColors = bits <= 8 ? 1u << bits : 0u;
+  std::uint32_t tableEntries = clrUsed ? clrUsed : maxColors;
+  if (bits <= 8 && tableEntries > maxColors) throw EError(kInvalidBitmap);
+  if (std::uint64_t(tableEntries) * rgbSize > f.size() - std::min(at, f.size())) throw EError(kInvalidBitmap);
+  if (bits <= 8) {
+    for (std::uint32_t i = 0; i < tableEntries; ++i) {
+      const std::size_t c = at + std::size_t(i) * rgbSize;
+      info.colors[i] = RGBQUAD{f[c], f[c + 1], f[c + 2], 0};
+    }
+    info.h.biClrUsed = tableEntries;
+  }
+  at += std::size_t(tableEntries) * rgbSize;
+  // The pixels start where the file header says, never inside the headers.
+  const std::size_t pixelsAt = offBits ? offBits : at;
+  if (pixelsAt < at || pixelsAt > f.size()) throw EError(kInvalidBitmap);
+  const std::size_t available = f.size() - pixelsAt;
+  const std::uint64_t stride = ((std::uint64_t(w) * bits + 31) / 32) * 4;
+  const std::uint64_t unpacked = stride * std::uint64_t(absH);
+  if (unpacked > kMaxPixels * 4) throw EError(kInvalidBitmap);
+  const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
+  std::size_t packedSize = rle ? (sizeImage ? sizeImage : available) : std::size_t(unpacked);
+  if (packedSize > available || (rle && packedSize == 0)) throw EError(kInvalidBitmap);
+
+  void* pixels = nullptr;
+  HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0);
+  if (!bmp || !pixels) throw EError(kInvalidBitmap);
+  if (rle) {
+    // The platform unpacks run-length data into the section.
+    auto rleInfo = info;
+    rleInfo.h.biCompression = compression;
+    rleInfo.h.biSizeImage = DWORD(packedSize);
+    std::memset(pixels, 0, std::size_t(unpacked));
+    HDC screen = GetDC(nullptr);
+    const int lines = SetDIBits(screen, bmp, 0, UINT(absH), f.data() + pixelsAt, reinterpret_cast<BITMAPINFO*>(&rleInfo),
+                                DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (lines == 0) {
+      DeleteObject(bmp);
+      throw EError(kInvalidBitmap);
+    }
+  } else {
+    std::memcpy(pixels, f.data() + pixelsAt, std::size_t(unpacked));
+  }
+  GdiFlush();
+  width = int(w);
+  height = int(absH);
+  return bmp;
+}
+
+// The first image of an icon file.
+HICON IconFromFile(const Bytes& f, int& width, int& height) {
+  if (f.size() < 6 + 16 || U16(f, 0) != 0 || U16(f, 2) != 1 || U16(f, 4) == 0) throw EError(kInvalidIcon);
+  const std::uint32_t size = U32(f, 6 + 8);
+  const std::uint32_t offset = U32(f, 6 + 12);
+  if (offset > f.size() || size > f.size() - offset || size < sizeof(BITMAPINFOHEADER)) throw EError(kInvalidIcon);
+  const int cx = f[6] ? f[6] : 256, cy = f[7] ? f[7] : 256;
+  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(f.data() + offset), size, TRUE, 0x00030000, cx, cy,
+                                        LR_DEFAULTCOLOR);
+  if (!icon) throw EError(kInvalidIcon);
+  ICONINFO ii{};
+  BITMAP bm{};
+  if (GetIconInfo(icon, &ii)) {
+    if (ii.hbmColor && GetObjectA(ii.hbmColor, sizeof bm, &bm)) {
+      width = bm.bmWidth;
+      height = bm.bmHeight;
+    } else if (ii.hbmMask && GetObjectA(ii.hbmMask, sizeof bm, &bm)) {
+      width = bm.bmWidth;
+      height = bm.bmHeight / 2;
+    }
+    if (ii.hbmColor) DeleteObject(ii.hbmColor);
+    if (ii.hbmMask) DeleteObject(ii.hbmMask);
+  }
+  if (width <= 0 || height <= 0) {
+    width = cx;
+    height = cy;
+  }
+  return icon;
+}
+
+// Size on the screen of a metafile frame given in 0.01 mm.
+void FrameToPixels(const RECTL& frame, int& width, int& height) {
+  const int ppi = ScreenPixelsPerInch();
+  width = MulDiv(frame.right - frame.left, ppi, 2540);
+  height = MulDiv(frame.bottom - frame.top, ppi, 2540);
+  if (width < 0) width = -width;
+  if (height < 0) height = -height;
+}
+
+HENHMETAFILE EnhMetafileFromFile(const Bytes& f, int& width, int& height) {
+  if (f.size() < sizeof(ENHMETAHEADER) || U32(f, 0) != EMR_HEADER || U32(f, 40) != ENHMETA_SIGNATURE ||
+      U32(f, 48) > f.size() || U32(f, 48) < sizeof(ENHMETAHEADER))
+    throw EError(kInvalidMetafile);
+  HENHMETAFILE emf = SetEnhMetaFileBits(U32(f, 48), f.data());
+  if (!emf) throw EError(kInvalidMetafile);
+  ENHMETAHEADER hdr{};
+  GetEnhMetaFileHeader(emf, sizeof hdr, &hdr);
+  FrameToPixels(hdr.rclFrame, width, height);
+  return emf;
+}
+
+// A Windows metafile, with or without the placeable header, converted to an
+// enhanced one.
+HENHMETAFILE WinMetafileFromFile(const Bytes& f, int& width, int& height) {
+  constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+  constexpr std::size_t kPlaceableSize = 22;
+  std::size_t at = 0;
+  const bool placeable = f.size() >= kPlaceableSize && U32(f, 0) == kPlaceableKey;
+  int left = 0, top = 0, right = 0, bottom = 0, inch = 0;
+  if (placeable) {
+    left = I16(f, 6);
+    top = I16(f, 8);
+    right = I16(f, 10);
+    bottom = I16(f, 12);
+    inch = U16(f, 14);
+    if (inch == 0 || right == left || bottom == top) throw EError(kInvalidMetafile);
+    at = kPlaceableSize;
+  }
+  // METAHEADER: type 1 or 2, header of 9 words, size in words.
+  if (f.size() - at < 18) throw EError(kInvalidMetafile);
+  const unsigned type = U16(f, at), headerWords = U16(f, at + 2);
+  const std::uint64_t bytes = std::uint64_t(U32(f, at + 6)) * 2;
+  if ((type != 1 && type != 2) || headerWords != 9 || bytes < 18 || bytes > f.size() - at)
+    throw EError(kInvalidMetafile);
+  METAFILEPICT mfp{};
+  const int ppi = ScreenPixelsPerInch();
+  if (placeable) {
+    width = MulDiv(std::abs(right - left), ppi, inch);
+    height = MulDiv(std::abs(bottom - top), ppi, inch);
+    mfp.mm = MM_ANISOTROPIC;
+    mfp.xExt = MulDiv(std::abs(right - left), 2540, inch);
+    mfp.yExt = MulDiv(std::abs(bottom - top), 2540, inch);
+  }
+  HENHMETAFILE emf = SetWinMetaFileBits(UINT(bytes), f.data() + at, nullptr, placeable ? &mfp : nullptr);
+  if (!emf) throw EError(kInvalidMetafile);
+  if (!placeable) {
+    ENHMETAHEADER hdr{};
+    GetEnhMetaFileHeader(emf, sizeof hdr, &hdr);
+    FrameToPixels(hdr.rclFrame, width, height);
+  }
+  return emf;
+}
+
+// The text after the last "." of the path ("." is never a trail byte).
+std::string ExtensionOf(const std::string& path) {
+  const std::size_t dot = path.rfind('.');
+  return dot == std::string::npos ? std::string() : path.substr(dot + 1);
+}
+
+bool SameAscii(const std::string& a, const char* b) {
+  const std::size_t n = std::strlen(b);
+  if (a.size() != n) return false;
+  for (std::size_t i = 0; i < n; ++i)
+    if (sorvane::AsciiUpper(a[i]) != sorvane::AsciiUpper(b[i])) return false;
+  return true;
+}
+
+}  // namespace
+
+void TPicture::LoadFromFile(const std::string& path) {
+  const std::string ext = ExtensionOf(path);
+  enum { Bmp, Ico, Wmf, Emf } kind;
+  if (SameAscii(ext, "bmp")) kind = Bmp;
+  else if (SameAscii(ext, "ico")) kind = Ico;
+  else if (SameAscii(ext, "wmf")) kind = Wmf;
+  else if (SameAscii(ext, "emf")) kind = Emf;
+  else throw EError(sorvane::FormatS("拡張子 .%s の画像形式は処理できません", ext));
+
+  const Bytes data = ReadWholeFile(path);
+  int w = 0, h = 0;
+  switch (kind) {
+    case Bmp:
+      // An empty file is an empty bitmap, as the run-time reads one.
+      if (data.empty()) AssignBitmap(nullptr, 0, 0);
+      else {
+        HBITMAP bmp = BitmapFromFile(data, w, h);
+        AssignBitmap(bmp, w, h);
+      }
+      break;
+    case Ico: {
+      HICON icon = IconFromFile(data, w, h);
+      AssignIcon(icon, w, h);
+      break;
+    }
+    case Wmf:
+    case Emf: {
+      HENHMETAFILE emf = kind == Emf ? EnhMetafileFromFile(data, w, h) : WinMetafileFromFile(data, w, h);
+      AssignMetafile(emf, w, h);
+      break;
+    }
+  }
 }

@@ -1,0 +1,307 @@
+// The window's commands: Execute, Cancel, the colour chooser, the first
+// paint's hide to the tray and the reopening from the tray.
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+#include "Fixture.h"
+#include "settings/Desktop.h"
+
+namespace {
+
+std::vector<std::string> gWallpaperCalls;
+void RecordWallpaper(const char* path) { gWallpaperCalls.push_back(path ? path : "(null)"); }
+
+// Ids of the colour chooser's controls (the platform's dialog template).
+constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708, kAddCustom = 712;
+
+struct TChooserFind {
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindChooser(HWND w, LPARAM p) {
+  char cls[32] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (std::string(cls) == "#32770" && IsWindowVisible(w)) {
+    reinterpret_cast<TChooserFind*>(p)->Found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Works the colour chooser from another thread, as a user at the keyboard
+// would: reads the colour it opened with, types a colour, adds it to the
+// custom colours, and confirms or cancels.
+class TChooserDriver {
+ public:
+  TChooserDriver(COLORREF type, bool addCustom, bool confirm) : FUiThread(GetCurrentThreadId()) {
+    FThread = std::thread([this, type, addCustom, confirm] {
+      TChooserFind f;
+      for (int i = 0; i < 500 && !f.Found; ++i) {
+        Sleep(20);
+        EnumThreadWindows(FUiThread, FindChooser, LPARAM(&f));
+      }
+      if (!f.Found) return;
+      BOOL ok = FALSE;
+      Opened = RGB(GetDlgItemInt(f.Found, kRedEdit, &ok, FALSE), GetDlgItemInt(f.Found, kGreenEdit, &ok, FALSE),
+                   GetDlgItemInt(f.Found, kBlueEdit, &ok, FALSE));
+      SetDlgItemInt(f.Found, kRedEdit, GetRValue(type), FALSE);
+      SetDlgItemInt(f.Found, kGreenEdit, GetGValue(type), FALSE);
+      SetDlgItemInt(f.Found, kBlueEdit, GetBValue(type), FALSE);
+      if (addCustom)
+        SendMessageA(f.Found, WM_COMMAND, MAKEWPARAM(kAddCustom, BN_CLICKED),
+                     LPARAM(GetDlgItem(f.Found, kAddCustom)));
+      const int button = confirm ? IDOK : IDCANCEL;
+      PostMessageA(f.Found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(f.Found, button)));
+      Driven = true;
+    });
+  }
+  ~TChooserDriver() { FThread.join(); }
+  std::atomic<bool> Driven{false};
+  std::atomic<COLORREF> Opened{0xFFFFFFFF};
+
+ private:
+  DWORD FUiThread;
+  std::thread FThread;
+};
+
+}  // namespace
+
+class Commands : public SorvaneTest {
+ protected:
+  void SetUp() override {
+    gWallpaperCalls.clear();
+    sorvane::WallpaperCallHook = RecordWallpaper;
+  }
+  void TearDown() override {
+    SorvaneTest::TearDown();
+    sorvane::WallpaperCallHook = nullptr;
+  }
+  // A settings file with the given pictures, and a desktop whose wallpaper
+  // is the first of them, centred.
+  void Prepare(const std::vector<std::string>& pics, const char* freq) {
+    std::string ini = "[List]\r\nCount=" + std::to_string(pics.size()) + "\r\n";
+    for (std::size_t i = 0; i < pics.size(); ++i) ini += std::to_string(i + 1) + "=" + pics[i] + "\r\n";
+    ini += std::string("[Freq]\r\n") + freq;
+    WriteIni(ini);
+    SetDesktopValue("Wallpaper", pics.empty() ? "" : pics[0]);
+    SetDesktopValue("WallpaperStyle", "0");
+    SetDesktopValue("TileWallpaper", "0");
+    SetDesktopValue("WallPaperOriginX", "0");
+    SetDesktopValue("WallPaperOriginY", "0");
+    CreateForm();
+  }
+  bool InTray() const {
+    return App->IsIconic() && !IsWindowVisible(App->Handle()) && !Form->IsVisible() && !Form->TaskBar->EnableTaskBar();
+  }
+};
+
+TEST_F(Commands, ExecuteTakesTheListPositionInListOrderOnly) {
+  const std::string a = TempFile("A.BMP"), b = TempFile("B.BMP"), c = TempFile("C.BMP");
+  Prepare({a, b, c}, "On=1\r\nMin=10\r\nRandom=0\r\n");
+  ASSERT_EQ(Form->ListBox->Count(), 3);
+  ASSERT_TRUE(Form->AutoChg->Checked());
+
+  Form->Freq->SetPosition(30);
+  Form->ListBox->SetItemIndex(2);
+  Form->BtnOKClick(nullptr);
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Form->FreqMin, 30);
+  EXPECT_EQ(Form->ListPos, 2);
+  EXPECT_TRUE(Form->Timer->Enabled());
+  EXPECT_TRUE(InTray());
+  EXPECT_EQ(Form->BmpInfo->Caption(), " ");
+  EXPECT_NE(ReadIni().find("Min=30"), std::string::npos);
+  // Automatic change is on: Execute sets no wallpaper itself.
+  EXPECT_TRUE(gWallpaperCalls.empty());
+
+  // No selection gives position 0.
+  Form->ListBox->SetItemIndex(-1);
+  Form->BtnOKClick(nullptr);
+  EXPECT_EQ(Form->ListPos, 0);
+
+  // Random order leaves the position alone.
+  Form->ChgMode->SetItemIndex(1);
+  Form->ListPos = 5;
+  Form->ListBox->SetItemIndex(1);
+  Form->BtnOKClick(nullptr);
+  EXPECT_EQ(Form->ListPos, 5);
+  EXPECT_FALSE(Form->PopRew->Enabled());
+}
+
+TEST_F(Commands, ExecuteWithAutomaticChangeOnKeepsTheRunningInterval) {
+  const std::string a = TempFile("A.BMP");
+  Prepare({a}, "On=1\r\nMin=5\r\nRandom=0\r\n");
+  ASSERT_TRUE(Form->Timer->Enabled());
+  HWND timerWnd = Form->Timer->Window();
+  // The platform timer of the running interval is there; take it away so
+  // that any new SetTimer by Execute shows.
+  ASSERT_TRUE(KillTimer(timerWnd, 1));
+  Form->MinCount = 3;
+  Form->Paused = true;
+  Form->BtnOKClick(nullptr);
+  EXPECT_TRUE(Form->Timer->Enabled());
+  EXPECT_FALSE(KillTimer(timerWnd, 1)) << "Execute restarted the minute interval";
+  EXPECT_EQ(Form->MinCount, 3);
+  EXPECT_TRUE(Form->Paused);
+
+  // Switching automatic change on at Execute does start the timer.
+  Form->AutoChg->SetChecked(false);
+  Form->BtnOKClick(nullptr);
+  EXPECT_FALSE(Form->Timer->Enabled());
+  Form->AutoChg->SetChecked(true);
+  Form->BtnOKClick(nullptr);
+  EXPECT_TRUE(Form->Timer->Enabled());
+  EXPECT_TRUE(KillTimer(timerWnd, 1));
+}
+
+TEST_F(Commands, ExecuteWithAutomaticChangeOffSetsTheSelectedPicture) {
+  const std::string a = TempFile("A.BMP"), b = TempFile("B.BMP");
+  Prepare({a, b}, "On=0\r\nMin=5\r\nRandom=0\r\n");
+  Form->ListBox->SetItemIndex(1);
+  Form->BtnOKClick(nullptr);
+  ASSERT_EQ(gWallpaperCalls.size(), 1u);
+  EXPECT_EQ(gWallpaperCalls[0], b);
+  EXPECT_EQ(Form->ListPos, 1);
+  EXPECT_FALSE(Form->Timer->Enabled());
+}
+
+TEST_F(Commands, CancelDiscardsEveryEdit) {
+  const std::string a = TempFile("A.BMP"), b = TempFile("B.BMP"), c = TempFile("C.BMP");
+  Prepare({a, b}, "On=0\r\nMin=7\r\nRandom=0\r\n");
+  const std::string iniBefore = ReadIni();
+  const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
+  ASSERT_EQ(Form->ListBox->Count(), 2);
+  ASSERT_EQ(Form->DispType->ItemIndex(), 1);
+
+  Form->ListBox->Add(c);
+  Form->ListBox->SetItemIndex(0);
+  Form->DelBtnClick(nullptr);
+  Form->DispType->SetItemIndex(3);
+  Form->AutoChg->SetChecked(true);
+  Form->ChgMode->SetItemIndex(1);
+  Form->Freq->SetPosition(99);
+  Form->ColorView->SetColor(desktop ^ 0x00FFFFFF);
+  Form->ListPos = 4;
+  Form->Timer->SetEnabled(true);
+  Form->MinCount = 2;
+
+  Form->BtnCancelClick(nullptr);
+  ASSERT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->ListBox->Item(0), a);
+  EXPECT_EQ(Form->ListBox->Item(1), b);
+  EXPECT_EQ(Form->DispType->ItemIndex(), 1);
+  EXPECT_FALSE(Form->AutoChg->Checked());
+  EXPECT_EQ(Form->ChgMode->ItemIndex(), 0);
+  EXPECT_EQ(Form->Freq->Position(), 7);
+  EXPECT_EQ(Form->FreqMin, 7);
+  EXPECT_EQ(Form->ListPos, 0);
+  EXPECT_EQ(Form->ColorView->Color(), desktop);
+  EXPECT_FALSE(IsWindowEnabled(Form->TabConfig->Handle()));
+  // Cancel leaves the timer, the minute count, the file and the desktop.
+  EXPECT_TRUE(Form->Timer->Enabled());
+  EXPECT_EQ(Form->MinCount, 2);
+  EXPECT_EQ(ReadIni(), iniBefore);
+  EXPECT_TRUE(gWallpaperCalls.empty());
+  EXPECT_TRUE(InTray());
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Commands, TheColourChooserRemembersOnlyConfirmedChoices) {
+  Prepare({}, "On=0\r\n");
+  Form->ColorView->SetColor(RGB(1, 2, 3));
+  COLORREF unset[16];
+  std::memcpy(unset, Form->ColorDialog->CustomColors, sizeof unset);
+
+  // Opens the chooser, drives it, and gives the colour it opened with. The
+  // chooser's "add" puts the colour into the first custom slot.
+  auto open = [&](COLORREF type, bool addCustom, bool confirm) {
+    TChooserDriver d(type, addCustom, confirm);
+    Form->ColChgBtnClick(nullptr);
+    return d.Opened.load();
+  };
+
+  // First opening: black, not the swatch's colour; confirmed.
+  EXPECT_EQ(open(RGB(10, 20, 30), true, true), RGB(0, 0, 0));
+  EXPECT_EQ(Form->ColorView->Color(), RGB(10, 20, 30));
+  EXPECT_EQ(Form->ColorDialog->Color, RGB(10, 20, 30));
+  EXPECT_EQ(Form->ColorDialog->CustomColors[0], RGB(10, 20, 30));
+  EXPECT_EQ(Form->ColorDialog->CustomColors[1], unset[1]);
+
+  // Second: the last confirmed colour; the choice and the custom colour
+  // added are cancelled.
+  Form->ColorView->SetColor(RGB(9, 9, 9));
+  EXPECT_EQ(open(RGB(200, 100, 50), true, false), RGB(10, 20, 30));
+  EXPECT_EQ(Form->ColorView->Color(), RGB(9, 9, 9));
+  EXPECT_EQ(Form->ColorDialog->Color, RGB(10, 20, 30));
+  EXPECT_EQ(Form->ColorDialog->CustomColors[0], RGB(10, 20, 30));
+
+  // Third: still the confirmed colour, not the swatch's; the custom colours
+  // it was given come back with the confirmation.
+  EXPECT_EQ(open(RGB(40, 50, 60), false, true), RGB(10, 20, 30));
+  EXPECT_EQ(Form->ColorView->Color(), RGB(40, 50, 60));
+  EXPECT_EQ(Form->ColorDialog->Color, RGB(40, 50, 60));
+  EXPECT_EQ(Form->ColorDialog->CustomColors[0], RGB(10, 20, 30));
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Commands, FirstPaintHidesToTheTrayAndALeftClickReopens) {
+  Prepare({}, "On=0\r\n");
+  // As at start: the application minimised, the window hidden.
+  ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
+  ASSERT_FALSE(Form->IsVisible());
+  ASSERT_FALSE(Form->Painted);
+
+  // The first restore shows the window centred; its first paint sends it to
+  // the tray.
+  Form->TaskBarTrayClick(mbLeft);
+  EXPECT_TRUE(Form->IsVisible());
+  RECT r;
+  GetWindowRect(Form->Handle(), &r);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  UpdateWindow(Form->Handle());
+  EXPECT_TRUE(Form->Painted);
+  EXPECT_TRUE(InTray());
+
+  // A right or middle click does nothing.
+  Form->PageControl->SetActivePageIndex(2);
+  Form->TaskBarTrayClick(mbRight);
+  Form->TaskBarTrayClick(mbMiddle);
+  EXPECT_TRUE(InTray());
+  EXPECT_EQ(Form->PageControl->ActivePageIndex(), 2);
+
+  // A left click opens it for good, on its first page.
+  Form->TaskBarTrayClick(mbLeft);
+  UpdateWindow(Form->Handle());
+  Pump();
+  EXPECT_TRUE(Form->IsVisible());
+  EXPECT_FALSE(App->IsIconic());
+  EXPECT_TRUE(IsWindowVisible(App->Handle()));
+  EXPECT_TRUE(Form->TaskBar->EnableTaskBar());
+  EXPECT_EQ(Form->PageControl->ActivePageIndex(), 0);
+
+  // Later paints do nothing; a left click on the open window only brings the
+  // first page forward.
+  InvalidateRect(Form->Handle(), nullptr, TRUE);
+  UpdateWindow(Form->Handle());
+  EXPECT_TRUE(Form->IsVisible());
+  Form->PageControl->SetActivePageIndex(1);
+  Form->TaskBarTrayClick(mbLeft);
+  EXPECT_EQ(Form->PageControl->ActivePageIndex(), 0);
+  EXPECT_TRUE(Form->IsVisible());
+
+  // Minimised by the user: the taskbar button stays; the tray reopens, and
+  // the control that had the focus has it again.
+  SetFocus(Form->BtnCancel->Handle());
+  ASSERT_EQ(GetFocus(), Form->BtnCancel->Handle());
+  App->Minimize();
+  EXPECT_TRUE(App->IsIconic());
+  EXPECT_FALSE(Form->IsVisible());
+  EXPECT_TRUE(IsWindowVisible(App->Handle()));
+  Form->TaskBarTrayClick(mbLeft);
+  EXPECT_TRUE(Form->IsVisible());
+  EXPECT_FALSE(App->IsIconic());
+  EXPECT_EQ(GetFocus(), Form->BtnCancel->Handle());
+  EXPECT_TRUE(Boxes.empty());
+}

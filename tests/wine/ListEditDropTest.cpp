@@ -1,0 +1,168 @@
+// Dropped files: which names join the list, the 73-entry limit, and the
+// removal buttons.
+#include "Fixture.h"
+#include "ListEditSupport.h"
+
+using testpics::MakeDrop;
+
+class ListEditDrop : public SorvaneTest {
+ protected:
+  void SetUp() override {
+    RemoveIni();
+    SetDesktopValue("Wallpaper", "");
+    CreateForm();
+    Form->DispType->SetItemIndex(1);
+  }
+  // Sends the drop to the main window as the shell does; returns whether the
+  // drop handle was released.
+  bool Drop(const std::vector<std::string>& names) {
+    HDROP h = MakeDrop(names);
+    SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(h), 0);
+    return GlobalSize(HGLOBAL(h)) == 0;
+  }
+  std::vector<std::string> Items() const {
+    std::vector<std::string> v;
+    for (int i = 0; i < Form->ListBox->Count(); ++i) v.push_back(Form->ListBox->Item(i));
+    return v;
+  }
+  std::string Folder(const std::string& name) {
+    const std::string p = TempDir() + "\\" + name;
+    CreateDirectoryA(p.c_str(), nullptr);
+    return p;
+  }
+  std::string FileIn(const std::string& folder, const std::string& name) {
+    const std::string p = folder + "\\" + name;
+    HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(h);
+    return p;
+  }
+  void TearDown() override {
+    for (const std::string& p : FExtraFiles) {
+      SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(p.c_str());
+    }
+    SorvaneTest::TearDown();
+  }
+  std::vector<std::string> FExtraFiles;
+};
+
+TEST_F(ListEditDrop, OnlyVisibleBitmapFilesByTheLastDotOfTheWholeName) {
+  const std::string hidden = TempFile("HIDDEN.BMP");
+  SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  const std::string system = TempFile("SYSTEM.BMP");
+  SetFileAttributesA(system.c_str(), FILE_ATTRIBUTE_SYSTEM);
+  const std::string readOnly = TempFile("READONLY.BMP");
+  SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+  const std::string oldBmp = Folder("OLD.BMP");
+  const std::string oldPics = Folder("OLD.PICS");
+  FExtraFiles = {FileIn(oldBmp, "PIC"), FileIn(oldPics, "PIC")};
+
+  const std::vector<std::string> dropped = {
+      Folder("FOLDER.BMP"),          // a folder
+      hidden,                        // hidden
+      system,                        // system
+      TempFile("PIC.BMP.TXT"),       // last dot says TXT
+      TempFile("PIC"),               // no dot in its own name; the folder's dot is not .BMP
+      TempFile("PIC.TXT.BMP"),       // appended
+      TempFile("pic.bmp"),           // case ignored
+      TempFile("PIC.BMPX"),          // only four characters compared
+      TempFile("PIC.BM"),            // too short
+      TempDir() + "\\NOPE.BMP",      // does not exist
+      oldBmp + "\\PIC",              // judged by the folder's dot: appended
+      oldPics + "\\PIC",             // judged by the folder's dot: skipped
+      readOnly,                      // read-only and archive pass
+      TempFile("表.Bmp"),            // a double-byte name
+  };
+  EXPECT_TRUE(Drop(dropped));
+  const std::vector<std::string> want = {
+      TempDir() + "\\PIC.TXT.BMP", TempDir() + "\\pic.bmp", TempDir() + "\\PIC.BMPX", oldBmp + "\\PIC", readOnly,
+      TempDir() + "\\表.Bmp",
+  };
+  EXPECT_EQ(Items(), want);
+  EXPECT_TRUE(Boxes.empty());
+
+  // The same file twice is listed twice; a drop with nothing acceptable
+  // still runs the rules and releases the handle.
+  EXPECT_TRUE(Drop({want[0], want[0]}));
+  EXPECT_EQ(Form->ListBox->Count(), 8);
+  EXPECT_EQ(Form->ListBox->Item(6), want[0]);
+  EXPECT_EQ(Form->ListBox->Item(7), want[0]);
+  Form->ListBox->SetItemIndex(0);
+  EXPECT_TRUE(Drop({hidden}));
+  EXPECT_FALSE(IsWindowEnabled(Form->DelBtn->Handle()));
+}
+
+TEST_F(ListEditDrop, TheListGrowsTo73AtMost) {
+  const std::string pic = TempFile("P.BMP");
+  for (int i = 0; i < 70; ++i) Form->ListBox->Add(pic);
+  std::vector<std::string> five;
+  for (int i = 0; i < 5; ++i) five.push_back(TempFile("N" + std::to_string(i) + ".BMP"));
+  EXPECT_TRUE(Drop(five));
+  ASSERT_EQ(Form->ListBox->Count(), 73);
+  EXPECT_EQ(Form->ListBox->Item(70), five[0]);
+  EXPECT_EQ(Form->ListBox->Item(71), five[1]);
+  EXPECT_EQ(Form->ListBox->Item(72), five[2]);
+  EXPECT_TRUE(Drop({five[3]}));
+  EXPECT_EQ(Form->ListBox->Count(), 73);
+}
+
+TEST_F(ListEditDrop, ADropUpdatesTheRulesAndAppendsEvenWithNoWallpaperStyle) {
+  ASSERT_FALSE(IsWindowEnabled(Form->ClrBtn->Handle()));
+  const std::string pic = TempFile("A.BMP");
+  EXPECT_TRUE(Drop({pic}));
+  EXPECT_TRUE(IsWindowEnabled(Form->ClrBtn->Handle()));
+
+  Form->DispType->SetItemIndex(0);
+  ASSERT_FALSE(IsWindowEnabled(Form->ListBox->Handle()));
+  EXPECT_TRUE(Drop({pic}));
+  EXPECT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_FALSE(IsWindowEnabled(Form->ClrBtn->Handle()));
+}
+
+TEST_F(ListEditDrop, ANameTooLongForTheBufferIsSkippedNotCut) {
+  // The first 255 bytes of the long name name a real bitmap file: cutting the
+  // long name would list that file instead.
+  const std::string dir = TempDir() + "\\";
+  const std::size_t stem = 255 - dir.size() - 4;
+  ASSERT_LT(stem, 255u);
+  const std::string fits = dir + std::string(stem, 'A') + ".bmp";
+  ASSERT_EQ(fits.size(), 255u);
+  HANDLE h = CreateFileA(fits.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  CloseHandle(h);
+  FExtraFiles = {fits};
+  const std::string tooLong = fits + "X.bmp";
+  EXPECT_TRUE(Drop({tooLong, fits}));
+  ASSERT_EQ(Form->ListBox->Count(), 1);
+  EXPECT_EQ(Form->ListBox->Item(0), fits);
+}
+
+TEST_F(ListEditDrop, RemovingOneOrAllEntries) {
+  const std::string a = TempFile("A.BMP"), b = TempFile("B.BMP"), c = TempFile("C.BMP");
+  ASSERT_TRUE(Drop({a, b, c}));
+  const std::string before = Form->BmpInfo->Caption();
+
+  // Nothing selected: "選択画像" does nothing.
+  Form->DelBtnClick(nullptr);
+  EXPECT_EQ(Form->ListBox->Count(), 3);
+  EXPECT_EQ(Form->BmpInfo->Caption(), before);
+
+  Form->ListBox->SetItemIndex(1);
+  Form->DelBtnClick(nullptr);
+  EXPECT_EQ(Items(), (std::vector<std::string>{a, c}));
+  EXPECT_EQ(Form->ListBox->ItemIndex(), -1);
+  EXPECT_EQ(Form->BmpInfo->Caption(), " ");
+  EXPECT_TRUE(IsWindowEnabled(Form->DelBtn->Handle()));
+
+  Form->BmpInfo->SetCaption("x");
+  Form->ClrBtnClick(nullptr);
+  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->BmpInfo->Caption(), " ");
+  EXPECT_FALSE(IsWindowEnabled(Form->ClrBtn->Handle()));
+
+  // "全て" on an empty list changes nothing at all.
+  Form->BmpInfo->SetCaption("x");
+  Form->ClrBtnClick(nullptr);
+  EXPECT_EQ(Form->BmpInfo->Caption(), "x");
+  EXPECT_TRUE(Boxes.empty());
+}

@@ -1,0 +1,245 @@
+// The preview: bitmaps, icons and metafiles loaded by kind, drawn stretched
+// over the whole image, their size under it; failures keep the old picture.
+#include "Fixture.h"
+#include "ListEditSupport.h"
+
+using testpics::Bmp24;
+using testpics::Render;
+using testpics::UserSelects;
+
+class Preview : public SorvaneTest {
+ protected:
+  void SetUp() override {
+    RemoveIni();
+    SetDesktopValue("Wallpaper", "");
+    CreateForm();
+    Form->DispType->SetItemIndex(1);
+  }
+  // Adds the path and selects it as a user would; returns its position.
+  int Show(const std::string& path) {
+    Form->ListBox->Add(path);
+    const int at = Form->ListBox->Count() - 1;
+    UserSelects(Form->ListBox, at);
+    return at;
+  }
+  std::string Info() const { return Form->BmpInfo->Caption(); }
+  static bool IsBtnFace(COLORREF c) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF want = GetNearestColor(screen, GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(nullptr, screen);
+    return c == want;
+  }
+};
+
+TEST_F(Preview, BitmapsAreStretchedOverTheWholeImageWithTheirSize) {
+  const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+  Show(TempFile("big.bmp", Bmp24(640, 480, red, blue)));
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Info(), "原寸＝640×480");
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Bitmap);
+  testpics::TRendered r = Render(Form->ImgView);
+  ASSERT_EQ(r.Width, 169);
+  ASSERT_EQ(r.Height, 113);
+  EXPECT_EQ(r.At(5, 5), red);
+  EXPECT_EQ(r.At(5, 107), red);
+  EXPECT_EQ(r.At(163, 5), blue);
+  EXPECT_EQ(r.At(163, 107), blue);
+
+  // A small picture is enlarged to the same area, corners included.
+  Show(TempFile("small.BMP", Bmp24(32, 32, blue, red)));
+  EXPECT_EQ(Info(), "原寸＝32×32");
+  r = Render(Form->ImgView);
+  EXPECT_EQ(r.At(0, 0), blue);
+  EXPECT_EQ(r.At(0, 112), blue);
+  EXPECT_EQ(r.At(168, 0), red);
+  EXPECT_EQ(r.At(168, 112), red);
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Preview, AnEmptyBitmapFileIsAnEmptyPicture) {
+  Show(TempFile("empty.bmp", ""));
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Info(), "原寸＝0×0");
+  EXPECT_EQ(Form->ImgView->Picture().Width(), 0);
+  EXPECT_EQ(Form->ImgView->Picture().Height(), 0);
+  // Clearing it raises nothing either.
+  Form->DelBtnClick(nullptr);
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Info(), " ");
+}
+
+TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
+  Show(TempFile("good.bmp", Bmp24(40, 30, RGB(0, 255, 0), RGB(0, 255, 0))));
+  ASSERT_EQ(Info(), "原寸＝40×30");
+
+  struct Case {
+    std::string Name, Content, Message;
+  };
+  std::string truncated = Bmp24(40, 30, 0, 0);
+  truncated.resize(truncated.size() - 10);
+  std::string hugeWidth = Bmp24(4, 4, 0, 0);
+  testpics::Put32(hugeWidth, 18, 0x7FFFFFFF);
+  std::string hugeBoth = Bmp24(4, 4, 0, 0);
+  testpics::Put32(hugeBoth, 18, 100000);
+  testpics::Put32(hugeBoth, 22, 100000);
+  std::string offsetPastEnd = Bmp24(4, 4, 0, 0);
+  testpics::Put32(offsetPastEnd, 10, 0xFFFFFF00u);
+  std::string offsetInHeader = Bmp24(4, 4, 0, 0);
+  testpics::Put32(offsetInHeader, 10, 20);
+  std::string headerTooLong = Bmp24(4, 4, 0, 0);
+  testpics::Put32(headerTooLong, 14, 0xFFFFFFF0u);
+  std::string hugePalette = Bmp24(4, 4, 0, 0);
+  testpics::Put16(hugePalette, 28, 8);
+  testpics::Put32(hugePalette, 46, 0x40000000);
+  std::string zeroWidth = Bmp24(4, 4, 0, 0);
+  testpics::Put32(zeroWidth, 18, 0);
+  std::string badBits = Bmp24(4, 4, 0, 0);
+  testpics::Put16(badBits, 28, 7);
+  const std::string bad = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です.";
+  const Case cases[] = {
+      {"notbm.bmp", "PK\x03\x04 this is no bitmap", bad},
+      {"one.bmp", "B", bad},
+      {"head.bmp", "BM\x10\x00", bad},
+      {"trunc.bmp", truncated, bad},
+      {"wide.bmp", hugeWidth, bad},
+      {"huge.bmp", hugeBoth, bad},
+      {"offend.bmp", offsetPastEnd, bad},
+      {"offhdr.bmp", offsetInHeader, bad},
+      {"hdrlong.bmp", headerTooLong, bad},
+      {"palette.bmp", hugePalette, bad},
+      {"zero.bmp", zeroWidth, bad},
+      {"bits.bmp", badBits, bad},
+      {"pic.gif", "GIF89a", "拡張子 .gif の画像形式は処理できません."},
+      {"pic.jpeg", "\xFF\xD8", "拡張子 .jpeg の画像形式は処理できません."},
+      {"noicon.ico", "not an icon at all, not at all", "ｱｲｺﾝｲﾒｰｼﾞが不正です."},
+      {"noemf.emf", std::string(200, 'x'), "ﾒﾀﾌｧｲﾙが不正です."},
+      {"nowmf.wmf", std::string(200, 'x'), "ﾒﾀﾌｧｲﾙが不正です."},
+  };
+  for (const Case& c : cases) {
+    Boxes.clear();
+    const int at = Show(TempFile(c.Name, c.Content));
+    ASSERT_EQ(Boxes.size(), 1u) << c.Name;
+    EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error) << c.Name;
+    EXPECT_EQ(Boxes[0].Text, c.Message) << c.Name;
+    EXPECT_EQ(Info(), "原寸＝40×30") << c.Name;
+    EXPECT_EQ(Form->ImgView->Picture().Width(), 40) << c.Name;
+    EXPECT_EQ(Form->ListBox->Item(at), TempDir() + "\\" + c.Name) << c.Name;
+  }
+
+  // A file that exists but cannot be opened.
+  const std::string locked = TempFile("locked.bmp", Bmp24(8, 8, 0, 0));
+  HANDLE h = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  Boxes.clear();
+  Show(locked);
+  CloseHandle(h);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "ﾌｧｲﾙ " + locked + " は開けません.");
+  EXPECT_EQ(Info(), "原寸＝40×30");
+  EXPECT_EQ(Form->ListBox->Count(), int(std::size(cases)) + 2);
+}
+
+TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {
+  const std::string keep = TempFile("keep.bmp", Bmp24(8, 8, 0, 0));
+  const std::string gone = TempFile("gone.bmp", Bmp24(8, 8, 0, 0));
+  Show(keep);
+  Form->ListBox->Add(gone);
+  Form->ListBox->Add(keep);
+  DeleteFileA(gone.c_str());
+  Boxes.clear();
+  UserSelects(Form->ListBox, 1);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Warning);
+  EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
+  ASSERT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->ListBox->Item(1), keep);
+  EXPECT_EQ(Form->ListBox->ItemIndex(), -1);
+  EXPECT_EQ(Info(), " ");
+  EXPECT_TRUE(IsBtnFace(Render(Form->ImgView).At(84, 56)));
+
+  // A folder is no picture either.
+  Form->ListBox->Add(TempDir());
+  Boxes.clear();
+  UserSelects(Form->ListBox, 2);
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
+  EXPECT_EQ(Form->ListBox->Count(), 2);
+}
+
+TEST_F(Preview, IconsAndMetafilesShowAndClearToABlankPreview) {
+  Show(TempFile("pic.ICO", testpics::Ico32(RGB(0, 0, 255))));
+  ASSERT_TRUE(Boxes.empty()) << Boxes[0].Text;
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Icon);
+  EXPECT_EQ(Info(), "原寸＝32×32");
+  EXPECT_EQ(Render(Form->ImgView).At(84, 56), RGB(0, 0, 255));
+
+  // Removing it clears the preview without an error.
+  Form->DelBtnClick(nullptr);
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Bitmap);
+  EXPECT_EQ(Form->ImgView->Picture().Width(), 169);
+  EXPECT_EQ(Form->ImgView->Picture().Height(), 113);
+  EXPECT_EQ(Info(), " ");
+  testpics::TRendered r = Render(Form->ImgView);
+  EXPECT_TRUE(IsBtnFace(r.At(0, 0)));
+  EXPECT_TRUE(IsBtnFace(r.At(168, 112)));
+
+  // An enhanced metafile and a Windows metafile, both recorded here.
+  const std::string emfPath = TempDir() + "\\pic.emf";
+  RECT frame{0, 0, 2540, 1270};  // 1 inch by half an inch, in 0.01 mm
+  HDC rec = CreateEnhMetaFileA(nullptr, emfPath.c_str(), &frame, nullptr);
+  ASSERT_NE(rec, nullptr);
+  HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+  RECT fill{0, 0, 1000, 1000};
+  FillRect(rec, &fill, green);
+  DeleteEnhMetaFile(CloseEnhMetaFile(rec));
+  const std::string wmfPath = TempDir() + "\\pic.wmf";
+  HDC wrec = CreateMetaFileA(wmfPath.c_str());
+  ASSERT_NE(wrec, nullptr);
+  FillRect(wrec, &fill, green);
+  DeleteMetaFile(CloseMetaFile(wrec));
+  DeleteObject(green);
+
+  Show(emfPath);
+  ASSERT_TRUE(Boxes.empty()) << Boxes[0].Text;
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Metafile);
+  EXPECT_GT(Form->ImgView->Picture().Width(), 0);
+  EXPECT_EQ(Info().rfind("原寸＝", 0), 0u);
+  Form->ClrBtnClick(nullptr);
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Bitmap);
+  EXPECT_EQ(Info(), " ");
+
+  Show(wmfPath);
+  ASSERT_TRUE(Boxes.empty()) << Boxes[0].Text;
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Metafile);
+  // Going to the tray clears the preview too, and still reaches the tray.
+  Form->GoToTray();
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Bitmap);
+  EXPECT_TRUE(App->IsIconic());
+}
+
+TEST_F(Preview, AThousandPreviewsAndClearsLeaveNoGdiObjectsBehind) {
+  const std::string bmp = TempFile("cycle.bmp", Bmp24(64, 48, RGB(1, 2, 3), RGB(4, 5, 6)));
+  const std::string ico = TempFile("cycle.ico", testpics::Ico32(RGB(9, 9, 9)));
+  Form->ListBox->Add(bmp);
+  Form->ListBox->Add(ico);
+  auto cycle = [&](int i) {
+    UserSelects(Form->ListBox, i % 2);
+    Form->ClearPreview();
+  };
+  for (int i = 0; i < 4; ++i) cycle(i);  // first use of fonts and brushes
+  const int freeBefore = testpics::FreeGdiSlots();
+  ASSERT_GT(freeBefore, 1000);
+  {  // The measure sees objects kept alive.
+    HBRUSH kept[5];
+    for (HBRUSH& b : kept) b = CreateSolidBrush(0);
+    EXPECT_EQ(testpics::FreeGdiSlots(), freeBefore - 5);
+    for (HBRUSH b : kept) DeleteObject(b);
+  }
+  for (int i = 0; i < 1000; ++i) cycle(i);
+  const int freeAfter = testpics::FreeGdiSlots();
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(freeAfter, freeBefore);
+}
