@@ -1,7 +1,7 @@
 #include "TaskBar/TaskBar.h"
 
 #include <cstring>
-#include <stdexcept>
+#include "app/Error.h"
 
 #include "app/Application.h"
 #include "app/Mbcs.h"
@@ -21,7 +21,7 @@ void TIcon::Assign(HICON h) {
   HICON copy = nullptr;
   if (h) {
     copy = CopyIcon(h);
-    if (!copy) throw std::runtime_error("ｱｲｺﾝｲﾒｰｼﾞが不正です");
+    if (!copy) throw EError("ｱｲｺﾝｲﾒｰｼﾞが不正です");
   }
   Clear();
   FHandle = copy;
