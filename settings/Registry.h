@@ -1,0 +1,63 @@
+// The desktop values under HKEY_CURRENT_USER\Control panel\desktop, read and
+// written as strings. Every key handle is owned by an object, so no path,
+// the error paths included, leaves one open.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace sorvane {
+
+// One open registry key, closed (without a flush) when the object goes.
+class TRegKey {
+ public:
+  TRegKey() = default;
+  ~TRegKey() { Close(); }
+  TRegKey(const TRegKey&) = delete;
+  TRegKey& operator=(const TRegKey&) = delete;
+
+  HKEY Get() const { return FKey; }
+  explicit operator bool() const { return FKey != nullptr; }
+  // Takes over a key that an opening call has just returned.
+  void Reset(HKEY key) {
+    Close();
+    FKey = key;
+  }
+  void Close() {
+    if (FKey) RegCloseKey(FKey);
+    FKey = nullptr;
+  }
+
+ private:
+  HKEY FKey = nullptr;
+};
+
+// "Control panel" of the current user, opened (created when missing) for one
+// half of LoadSettings or SaveSettings; each value goes through the subkey
+// "desktop", opened for that one read or write.
+class TDesktopRegistry {
+ public:
+  TDesktopRegistry();
+
+  // The value's text cut at its first zero byte; def when the subkey or the
+  // value is missing. Raises EError for a value that is not a string or
+  // cannot be fetched.
+  std::string ReadString(const char* name, const std::string& def);
+  // The text converted like every stored number; def when it is no number.
+  std::int32_t ReadInteger(const char* name, std::int32_t def);
+  // Creates "desktop" when missing and sets the value as REG_SZ. Raises
+  // EError when the subkey cannot be created or the value cannot be set.
+  void WriteString(const char* name, const std::string& value);
+
+ private:
+  // All access first, read access when that is refused.
+  bool OpenDesktop(TRegKey& key) const;
+  TRegKey FControlPanel;
+};
+
+// Test seam: runs between the query that finds a value and the one that
+// fetches it, as another program changing the value at that moment would.
+extern void (*RegFetchHook)(HKEY desktop, const char* name);
+
+}  // namespace sorvane

@@ -1,0 +1,282 @@
+// The desktop values under HKCU\Control panel\desktop: what a load makes of
+// them, what Execute writes and which wallpaper call it makes.
+#include <optional>
+
+#include "Fixture.h"
+#include "settings/Desktop.h"
+#include "settings/Registry.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\desktop";
+
+std::vector<std::optional<std::string>> gWallpaperCalls;
+
+void RecordWallpaperCall(const char* path) {
+  gWallpaperCalls.push_back(path ? std::optional<std::string>(path) : std::nullopt);
+}
+
+void SetRawDesktopValue(const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+  RegCloseKey(key);
+}
+
+// Another program rewrites the value, longer, just before it is fetched.
+void GrowValue(HKEY desktop, const char* name) {
+  const std::string longer(4000, 'w');
+  RegSetValueExA(desktop, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(longer.c_str()), DWORD(longer.size() + 1));
+}
+
+// The handle value a new object gets: the lowest free slot of the process's
+// table, so a key handle left open by the code under test pushes it up.
+HANDLE NextFreeHandle() {
+  HANDLE h = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  CloseHandle(h);
+  return h;
+}
+
+}  // namespace
+
+class SettingsDesktop : public SorvaneTest {
+ protected:
+  void SetUp() override {
+    RemoveIni();
+    SetDesktopValue("Wallpaper", "");
+    for (const char* name : {"WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
+      SetDesktopValue(name, "0");
+    gWallpaperCalls.clear();
+    sorvane::WallpaperCallHook = RecordWallpaperCall;
+  }
+  void TearDown() override {
+    sorvane::WallpaperCallHook = nullptr;
+    sorvane::RegFetchHook = nullptr;
+    SorvaneTest::TearDown();
+    SetDesktopValue("Wallpaper", "");
+    RemoveIni();
+  }
+  void Reload() {
+    Form->ListBox->Clear();
+    Guarded(Form, [&] { Form->LoadSettings(); });
+  }
+  void Execute() {
+    Guarded(Form, [&] { Form->SaveSettings(); });
+  }
+};
+
+TEST_F(SettingsDesktop, DisplayStyleComesFromTheDesktopValues) {
+  CreateForm();
+  struct Case {
+    const char* Wallpaper;
+    const char* Style;  // null: value missing
+    const char* Tile;
+    int DispType;
+  } cases[] = {
+      {"", "2", "1", 0},           {"C:\\W.BMP", "0", "0", 1},   {"C:\\W.BMP", nullptr, nullptr, 1},
+      {"C:\\W.BMP", "0", "1", 2},  {"C:\\W.BMP", "0", "", 2},    {"C:\\W.BMP", "0", "00", 2},
+      {"C:\\W.BMP", "0", "0x", 2}, {"C:\\W.BMP", "2", "0", 3},   {"C:\\W.BMP", "0x2", "1", 3},
+      {"C:\\W.BMP", " +2", "", 3}, {"C:\\W.BMP", "two", "0", 1}, {"C:\\W.BMP", "1", "0", 1},
+      {nullptr, "2", "1", 0},
+  };
+  for (const Case& c : cases) {
+    if (c.Wallpaper) SetDesktopValue("Wallpaper", c.Wallpaper); else DeleteDesktopValue("Wallpaper");
+    if (c.Style) SetDesktopValue("WallpaperStyle", c.Style); else DeleteDesktopValue("WallpaperStyle");
+    if (c.Tile) SetDesktopValue("TileWallpaper", c.Tile); else DeleteDesktopValue("TileWallpaper");
+    // Start from a style the case does not expect, so a change is visible.
+    Form->DispType->SetItemIndex(c.DispType == 2 ? 1 : 2);
+    Reload();
+    const std::string what = std::string(c.Wallpaper ? c.Wallpaper : "(none)") + " " + (c.Style ? c.Style : "-") +
+                             " " + (c.Tile ? c.Tile : "-");
+    EXPECT_EQ(Form->DispType->ItemIndex(), c.DispType) << what;
+    EXPECT_EQ(Form->ListBox->Count(), c.DispType == 0 ? 0 : 1) << what;
+  }
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRead) {
+  const std::string sea = TempFile("Sea Side.bmp");
+  std::string upper = sea;
+  CharUpperBuffA(upper.data(), DWORD(upper.size()));
+  ASSERT_NE(upper, sea);
+  WriteIni("[List]\r\nCount=2\r\n1=" + sea + "\r\n2=" + sea + "\r\n");
+  SetDesktopValue("Wallpaper", upper);
+  SetDesktopValue("WallPaperOriginX", "12");
+  SetDesktopValue("WallPaperOriginY", "abc");
+  CreateForm();
+  // Equal but for letter case: not appended again.
+  EXPECT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->ColorView->Color(), GetSysColor(COLOR_BACKGROUND));
+  // Without SetBase the rules show "0"; with it the stored text stays.
+  EXPECT_EQ(Form->OrgX->Text(), "0");
+  Form->SetBase->SetChecked(true);
+  Reload();
+  EXPECT_EQ(Form->OrgX->Text(), "12");
+  EXPECT_EQ(Form->OrgY->Text(), "abc");
+  // Missing: the default; no data at all: empty; data is cut at its first
+  // zero byte; an expandable string is a string, taken as it is.
+  DeleteDesktopValue("WallPaperOriginX");
+  SetRawDesktopValue("WallPaperOriginY", REG_SZ, "", 0);
+  Reload();
+  EXPECT_EQ(Form->OrgX->Text(), "0");
+  EXPECT_EQ(Form->OrgY->Text(), "");
+  SetRawDesktopValue("WallPaperOriginX", REG_SZ, "34\0zz", 6);
+  SetRawDesktopValue("WallPaperOriginY", REG_EXPAND_SZ, "%Y%", 4);
+  Reload();
+  EXPECT_EQ(Form->OrgX->Text(), "34");
+  EXPECT_EQ(Form->OrgY->Text(), "%Y%");
+
+  // A wallpaper whose file is gone is appended after the entries, once per
+  // load, even to a list of more than 73 entries; it passes through the
+  // 255-byte cut.
+  std::string text = "[List]\r\nCount=80\r\n";
+  for (int k = 1; k <= 80; ++k) text += std::to_string(k) + "=" + sea + "\r\n";
+  WriteIni(text);
+  const std::string gone = "C:\\gone\\" + std::string(300, 'g') + ".bmp";
+  SetDesktopValue("Wallpaper", gone);
+  Reload();
+  Reload();
+  ASSERT_EQ(Form->ListBox->Count(), 81);
+  EXPECT_EQ(Form->ListBox->Item(80), gone.substr(0, 255));
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsDesktop, StoredAutomaticChangeSurvivesAReloadFromNoWallpaper) {
+  const std::string sea = TempFile("sea.bmp");
+  WriteIni("[List]\r\nCount=1\r\n1=" + sea + "\r\n[Freq]\r\nOn=1\r\n");
+  SetDesktopValue("Wallpaper", sea);
+  CreateForm();
+  EXPECT_TRUE(Form->AutoChg->Checked());
+  // The user picks "壁紙なし" and then cancels: the stored values return.
+  Form->DispType->SetItemIndex(0);
+  EXPECT_FALSE(Form->AutoChg->Checked());
+  Reload();
+  EXPECT_EQ(Form->DispType->ItemIndex(), 1);
+  EXPECT_TRUE(Form->AutoChg->Checked());
+  EXPECT_TRUE(Form->AutoChg->Enabled());
+  EXPECT_TRUE(Form->ChgMode->Enabled());
+  // With no wallpaper stored, the style is 0 and the check box stays clear.
+  SetDesktopValue("Wallpaper", "");
+  Reload();
+  EXPECT_EQ(Form->DispType->ItemIndex(), 0);
+  EXPECT_FALSE(Form->AutoChg->Checked());
+  EXPECT_FALSE(Form->AutoChg->Enabled());
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsDesktop, WrongTypeOrUnreadableValueStopsTheLoad) {
+  const std::string sea = TempFile("sea.bmp");
+  SetDesktopValue("Wallpaper", sea);
+  CreateForm();
+  HANDLE slotBefore = nullptr;
+  const DWORD dword = 2;
+  struct Case {
+    const char* Name;
+    DWORD Type;
+    const char* Expected;
+  } cases[] = {
+      {"TileWallpaper", REG_DWORD, "'TileWallpaper' のﾃﾞｰﾀ型が不正です."},
+      {"Wallpaper", REG_BINARY, "'Wallpaper' のﾃﾞｰﾀ型が不正です."},
+      {"WallpaperStyle", REG_DWORD, "'WallpaperStyle' のﾃﾞｰﾀ型が不正です."},
+      {"WallPaperOriginY", REG_MULTI_SZ, "'WallPaperOriginY' のﾃﾞｰﾀ型が不正です."},
+  };
+  for (const Case& c : cases) {
+    SetDesktopValue("Wallpaper", sea);
+    SetRawDesktopValue(c.Name, c.Type, &dword, sizeof dword);
+    SetDesktopValue("WallPaperOriginX", "99");
+    Form->SetBase->SetChecked(true);
+    Form->DispType->SetItemIndex(1);
+    Form->OrgX->SetText("5");
+    Boxes.clear();
+    SendMessageA(Form->BtnCancel->Handle(), BM_CLICK, 0, 0);
+    Pump();
+    ASSERT_EQ(Boxes.size(), 1u) << c.Name;
+    EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
+    EXPECT_EQ(Boxes[0].Text, c.Expected);
+    // Nothing after the failing value was read: the origin X is read just
+    // before Y, after every other value.
+    EXPECT_EQ(Form->OrgX->Text(), std::string(c.Name) == "WallPaperOriginY" ? "99" : "5") << c.Name;
+    SetDesktopValue(c.Name, c.Name == std::string("Wallpaper") ? sea : "0");
+    // The first error box path opens what the platform then keeps.
+    if (!slotBefore) slotBefore = NextFreeHandle();
+  }
+
+  // A value that grows between the query that finds it and the fetch.
+  sorvane::RegFetchHook = GrowValue;
+  Boxes.clear();
+  Reload();
+  sorvane::RegFetchHook = nullptr;
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "'TileWallpaper' の取得に失敗しました.");
+
+  // No registry key was left open on any of these paths.
+  EXPECT_EQ(NextFreeHandle(), slotBefore);
+  SetDesktopValue("TileWallpaper", "0");
+}
+
+TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) {
+  const std::string sea = TempFile("表 sea.bmp");
+  const std::string gone = TempFile("gone.bmp");
+  WriteIni("[List]\r\nCount=2\r\n1=" + sea + "\r\n2=" + gone + "\r\n");
+  SetDesktopValue("Wallpaper", sea);
+  CreateForm();
+  ASSERT_EQ(Form->ListBox->Count(), 2);
+  DeleteFileA(gone.c_str());
+  const COLORREF original = GetSysColor(COLOR_BACKGROUND);
+  const COLORREF chosen = original == RGB(12, 34, 56) ? RGB(65, 43, 21) : RGB(12, 34, 56);
+  Form->ColorView->SetColor(chosen);
+  Form->SetBase->SetChecked(true);
+  Form->OrgX->SetText("left");
+  Form->OrgY->SetText("-7");
+
+  // Style 1, automatic change off, a selected picture that exists.
+  Form->ListBox->SetItemIndex(0);
+  Execute();
+  EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), chosen);
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(DesktopValue("WallPaperOriginX"), "left");
+  EXPECT_EQ(DesktopValue("WallPaperOriginY"), "-7");
+  EXPECT_EQ(gWallpaperCalls, (std::vector<std::optional<std::string>>{sea}));
+
+  // Styles 2 and 3; automatic change on or no selection: no call.
+  Form->DispType->SetItemIndex(2);
+  Form->AutoChg->SetChecked(true);
+  Execute();
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
+  Form->DispType->SetItemIndex(3);
+  Form->AutoChg->SetChecked(false);
+  Form->ListBox->SetItemIndex(-1);
+  Execute();
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "2");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(gWallpaperCalls.size(), 1u);
+
+  // A selected picture whose file is gone: two warnings, then it leaves the
+  // list, and no call; the file written before still holds it.
+  Form->ListBox->SetItemIndex(1);
+  Execute();
+  ASSERT_EQ(Boxes.size(), 2u);
+  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Warning);
+  EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。壁紙を変更できません。");
+  EXPECT_EQ(Boxes[1].Kind, TBoxKind::Warning);
+  EXPECT_EQ(Boxes[1].Text, "この画像を壁紙候補から除外します");
+  EXPECT_EQ(Form->ListBox->Count(), 1);
+  EXPECT_EQ(Form->ListBox->Item(0), sea);
+  EXPECT_EQ(gWallpaperCalls.size(), 1u);
+  EXPECT_NE(ReadIni().find("2=" + gone), std::string::npos);
+
+  // "壁紙なし": both style values "0", the origins as typed, a null call.
+  Form->DispType->SetItemIndex(0);
+  Form->OrgX->SetText("x y");
+  Execute();
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(DesktopValue("WallPaperOriginX"), "x y");
+  EXPECT_EQ(gWallpaperCalls, (std::vector<std::optional<std::string>>{sea, std::nullopt}));
+  EXPECT_EQ(Boxes.size(), 2u);
+
+  const int element = COLOR_BACKGROUND;
+  SetSysColors(1, &element, &original);
+}

@@ -1,0 +1,333 @@
+// The settings file beside the executable: what a load puts into the
+// controls, what a save writes, and that a save read back loses nothing.
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "Fixture.h"
+#include "settings/Desktop.h"
+
+namespace {
+
+std::vector<std::optional<std::string>> gWallpaperCalls;
+
+void RecordWallpaperCall(const char* path) {
+  gWallpaperCalls.push_back(path ? std::optional<std::string>(path) : std::nullopt);
+}
+
+using TIniContent = std::map<std::string, std::map<std::string, std::string>>;
+
+// Sections and keys of the file; each line must end in CRLF.
+TIniContent ParseIni(const std::string& text) {
+  TIniContent result;
+  std::string section;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find("\r\n", pos);
+    EXPECT_NE(end, std::string::npos) << "line without CRLF at " << pos;
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(pos, end - pos);
+    pos = end + 2;
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      section = line.substr(1, line.size() - 2);
+      result[section];
+    } else {
+      const std::size_t eq = line.find('=');
+      EXPECT_NE(eq, std::string::npos) << line;
+      result[section][line.substr(0, eq)] = line.substr(eq + 1);
+    }
+  }
+  return result;
+}
+
+std::vector<std::string> Items(TListBox* list) {
+  std::vector<std::string> v;
+  for (int i = 0; i < list->Count(); ++i) v.push_back(list->Item(i));
+  return v;
+}
+
+}  // namespace
+
+class SettingsFile : public SorvaneTest {
+ protected:
+  void SetUp() override {
+    RemoveIni();
+    for (const char* name : {"Wallpaper", "WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
+      SetDesktopValue(name, name == std::string("Wallpaper") ? "" : "0");
+    gWallpaperCalls.clear();
+    sorvane::WallpaperCallHook = RecordWallpaperCall;
+  }
+  void TearDown() override {
+    sorvane::WallpaperCallHook = nullptr;
+    SorvaneTest::TearDown();
+    RemoveIni();
+  }
+  // What "取消(&C)" does to the settings: empty the list and read again.
+  void Reload() {
+    Form->ListBox->Clear();
+    Guarded(Form, [&] { Form->LoadSettings(); });
+  }
+  static std::string ListSection(const std::vector<std::string>& paths, const std::string& count) {
+    std::string s = "[List]\r\nCount=" + count + "\r\n";
+    for (std::size_t i = 0; i < paths.size(); ++i) s += std::to_string(i + 1) + "=" + paths[i] + "\r\n";
+    return s;
+  }
+};
+
+TEST_F(SettingsFile, FirstRunGivesTheDefaultsAndWritesNothing) {
+  CreateForm();
+  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_FALSE(Form->AutoChg->Checked());
+  EXPECT_EQ(Form->ChgMode->ItemIndex(), 1);
+  EXPECT_EQ(Form->Freq->Position(), 1);
+  EXPECT_EQ(Form->FreqView->Text(), "1");
+  EXPECT_EQ(Form->FreqMin, 1);
+  EXPECT_EQ(Form->DispType->ItemIndex(), 0);
+  EXPECT_EQ(GetFileAttributesA(IniPath().c_str()), INVALID_FILE_ATTRIBUTES);
+
+  // With a current wallpaper the list holds just that, whether or not its
+  // file exists; the period and order come back to their defaults.
+  SetDesktopValue("Wallpaper", "C:\\nowhere\\Old Wall.bmp");
+  Form->SetFreq(77);
+  Form->ChgMode->SetItemIndex(0);
+  Form->ListPos = 5;
+  Reload();
+  EXPECT_EQ(Items(Form->ListBox), std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
+  EXPECT_EQ(Form->Freq->Position(), 1);
+  EXPECT_EQ(Form->FreqMin, 1);
+  EXPECT_EQ(Form->ListPos, 0);
+  EXPECT_EQ(Form->ChgMode->ItemIndex(), 1);
+  EXPECT_FALSE(Form->AutoChg->Checked());
+  EXPECT_EQ(Form->DispType->ItemIndex(), 1);
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(GetFileAttributesA(IniPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SettingsFile, CountChoosesTheEntryKeysThatAreRead) {
+  const std::string a = TempFile("a.bmp"), b = TempFile("b.bmp"), c = TempFile("c.bmp"), d = TempFile("d.bmp");
+  CreateForm();
+
+  // Count=3 with keys 1, 2 and 4: key 3 is missing and its default "s" is a
+  // relative path; key 4 is never read.
+  WriteIni("[List]\r\nCount=3\r\n1=" + a + "\r\n2=" + b + "\r\n4=" + d + "\r\n");
+  Reload();
+  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, b}));
+  char cwd[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof cwd, cwd);
+  TempFile("s");
+  SetCurrentDirectoryA(TempDir().c_str());
+  Reload();
+  SetCurrentDirectoryA(cwd);
+  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, b, "s"}));
+
+  // A negative Count reads its absolute value; a deleted file leaves the
+  // list and the others close up; duplicates stay.
+  const std::string gone = TempFile("gone.bmp");
+  DeleteFileA(gone.c_str());
+  WriteIni(ListSection({a, gone, a, c}, "-4"));
+  Reload();
+  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, a, c}));
+  WriteIni(ListSection({a, b, c}, "-2"));
+  Reload();
+  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, b}));
+
+  // 73 and more entries are all read back.
+  std::vector<std::string> many;
+  for (int i = 0; i < 100; ++i) many.push_back(i % 2 ? b : c);
+  for (int n : {73, 74, 100}) {
+    WriteIni(ListSection(std::vector<std::string>(many.begin(), many.begin() + n), std::to_string(n)));
+    Reload();
+    EXPECT_EQ(Items(Form->ListBox), std::vector<std::string>(many.begin(), many.begin() + n)) << n;
+  }
+
+  // Huge counts neither hang nor overflow: at most 1000 keys are read.
+  for (const char* count : {"2147483647", "-2147483648", "$7FFFFFFF"}) {
+    WriteIni(ListSection({a, b, c}, count));
+    const DWORD start = GetTickCount();
+    Reload();
+    EXPECT_LT(GetTickCount() - start, 10000u) << count;
+    EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, b, c})) << count;
+  }
+  std::vector<std::string> over(1001, d);
+  WriteIni(ListSection(over, "5000"));
+  Reload();
+  EXPECT_EQ(Form->ListBox->Count(), 1000);
+
+  // A Count that is no number, or none at all, reads nothing.
+  for (const std::string& count : {std::string("three"), std::string("")}) {
+    WriteIni(ListSection({a, b}, count));
+    Reload();
+    EXPECT_EQ(Form->ListBox->Count(), 0) << count;
+  }
+  WriteIni("[List]\r\n1=" + a + "\r\n");
+  Reload();
+  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsFile, FreqValuesAreConvertedAndClamped) {
+  // A current wallpaper keeps a style other than "壁紙なし", so the check
+  // box shows the stored value.
+  const std::string wall = TempFile("wall.bmp");
+  SetDesktopValue("Wallpaper", wall);
+  CreateForm();
+  struct Case {
+    const char* Freq;
+    bool On;
+    int Min, Order;
+  } cases[] = {
+      {"On=1\r\nMin=0x1E\r\nRandom=0\r\n", true, 30, 0},
+      {"On=yes\r\nMin=0\r\nRandom=7\r\n", false, 1, 1},
+      {"On=2\r\nMin=5000\r\nRandom=-5\r\n", true, 1440, -1},
+      {"On=0\r\nMin=-3\r\nRandom=-1\r\n", false, 1, -1},
+      {"On= -1\r\nMin=$5A0\r\nRandom=+1\r\n", true, 1440, 1},
+      {"On=0x\r\nMin=12x\r\nRandom=0X0\r\n", false, 1, 0},
+      {"", false, 1, 1},
+  };
+  for (const Case& c : cases) {
+    WriteIni(std::string("[Freq]\r\n") + c.Freq);
+    Reload();
+    EXPECT_EQ(Form->AutoChg->Checked(), c.On) << c.Freq;
+    EXPECT_EQ(Form->Freq->Position(), c.Min) << c.Freq;
+    EXPECT_EQ(Form->FreqView->Text(), std::to_string(c.Min)) << c.Freq;
+    EXPECT_EQ(Form->FreqMin, c.Min) << c.Freq;
+    EXPECT_EQ(Form->ChgMode->ItemIndex(), c.Order) << c.Freq;
+  }
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsFile, PathsLongerThan255BytesAreCutAtACharacterBoundary) {
+  // A path whose 255th byte is the first half of "表" (95 5C) is cut before
+  // that character, to 254 bytes; the cut path names an existing file.
+  const std::string dir = TempDir() + "\\";
+  ASSERT_LT(dir.size(), 200u);
+  const std::string name = std::string(254 - 4 - dir.size(), 'x') + "表表";
+  ASSERT_EQ((dir + name).size(), 254u);
+  const std::string jp = TempFile(name);
+  ASSERT_NE(GetFileAttributesA(jp.c_str()), INVALID_FILE_ATTRIBUTES);
+  // A plain path cut at exactly 255 bytes.
+  const std::string plain = dir + std::string(255 - dir.size(), 'p');
+  TempFile(plain.substr(dir.size()));
+  WriteIni(ListSection({jp + "表ソ.bmp", plain + "qqq", jp}, "3"));
+  CreateForm();
+  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{jp, plain, jp}));
+
+  // Paths up to 1023 bytes are read in full before the cut; a longer file
+  // value arrives cut at 1023 bytes and then at 255.
+  WriteIni(ListSection({plain + std::string(2000, 'z')}, "1"));
+  Reload();
+  EXPECT_EQ(Items(Form->ListBox), std::vector<std::string>{plain});
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsFile, SaveWritesTheDocumentedFormat) {
+  // An old, longer list must not leave keys behind.
+  WriteIni(ListSection({"C:\\OLD\\1.BMP", "C:\\OLD\\2.BMP", "C:\\OLD\\3.BMP"}, "3") + "[Freq]\r\nOn=0\r\n");
+  CreateForm();
+  Form->ListBox->Clear();
+  Form->ListBox->Add("C:\\PICTURES\\SEA.BMP");
+  Form->ListBox->Add("C:\\PICTURES\\HILL.BMP");
+  Form->DispType->SetItemIndex(1);
+  Form->AutoChg->SetChecked(true);
+  Form->SetFreq(30);
+  Form->ChgMode->SetItemIndex(0);
+  Guarded(Form, [&] { Form->SaveSettings(); });
+  EXPECT_TRUE(Boxes.empty());
+  const std::string text = ReadIni();
+  const TIniContent expected = {
+      {"Freq", {{"On", "1"}, {"Min", "30"}, {"Random", "0"}}},
+      {"List", {{"1", "C:\\PICTURES\\SEA.BMP"}, {"2", "C:\\PICTURES\\HILL.BMP"}, {"Count", "2"}}},
+  };
+  EXPECT_EQ(ParseIni(text), expected) << text;
+  EXPECT_NE(text.find("1=C:\\PICTURES\\SEA.BMP\r\n"), std::string::npos) << text;
+  // Automatic change on: no wallpaper call at Execute.
+  EXPECT_TRUE(gWallpaperCalls.empty());
+
+  // An empty list leaves a List section holding only Count=0; a missing
+  // order is written as -1.
+  Form->ListBox->Clear();
+  Form->AutoChg->SetChecked(false);
+  Form->ChgMode->SetItemIndex(-1);
+  Guarded(Form, [&] { Form->SaveSettings(); });
+  const TIniContent emptied = {
+      {"Freq", {{"On", "0"}, {"Min", "30"}, {"Random", "-1"}}},
+      {"List", {{"Count", "0"}}},
+  };
+  EXPECT_EQ(ParseIni(ReadIni()), emptied) << ReadIni();
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsFile, AReadOnlyFileStopsTheSaveAndTheExecute) {
+  const std::string before = ListSection({"C:\\A.BMP"}, "1") + "[Freq]\r\nOn=0\r\nMin=5\r\nRandom=1\r\n";
+  SetDesktopValue("Wallpaper", "C:\\A.BMP");
+  SetDesktopValue("WallpaperStyle", "7");
+  SetDesktopValue("WallPaperOriginX", "sentinel");
+  WriteIni(before);
+  CreateForm();
+  SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+  // Wine lets root write a read-only file; a handle that shares reading only
+  // keeps every writer out whoever runs the test, as an editor holding the
+  // file would.
+  HANDLE holder = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  const COLORREF desk = GetSysColor(COLOR_BACKGROUND);
+  Form->ColorView->SetColor(desk ^ 0x00FFFFFF);
+  Form->ListBox->SetItemIndex(0);
+  Form->AutoChg->SetChecked(true);
+  SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
+  Pump();
+  CloseHandle(holder);
+  SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
+  EXPECT_EQ(Boxes[0].Text, IniPath() + " に書き込めません.");
+  EXPECT_EQ(ReadIni(), before);
+  // Neither the colour, nor the desktop values, nor the wallpaper, nor the
+  // rest of Execute (the timer) were touched.
+  EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), desk);
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "7");
+  EXPECT_EQ(DesktopValue("WallPaperOriginX"), "sentinel");
+  EXPECT_TRUE(gWallpaperCalls.empty());
+  EXPECT_FALSE(Form->Timer->Enabled());
+}
+
+TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
+  // Second bytes 0x5C (表, ソ), spaces, duplicates and more than 73 entries.
+  std::vector<std::string> paths;
+  for (int i = 0; i < 40; ++i) {
+    paths.push_back(TempFile("表 ソ " + std::to_string(i) + " 能.bmp"));
+    paths.push_back(TempFile("picture " + std::to_string(i) + " ソ表.BMP"));
+  }
+  paths.push_back(paths[3]);
+  paths.push_back(paths[3]);
+  ASSERT_EQ(paths.size(), 82u);
+  SetDesktopValue("Wallpaper", paths[0]);
+  CreateForm();
+  Form->ListBox->Clear();
+  for (const std::string& p : paths) Form->ListBox->Add(p);
+  Form->DispType->SetItemIndex(2);
+  Form->AutoChg->SetChecked(true);
+  Form->SetFreq(1440);
+  Form->ChgMode->SetItemIndex(-1);
+  Guarded(Form, [&] { Form->SaveSettings(); });
+  ASSERT_TRUE(Boxes.empty()) << Boxes[0].Text;
+
+  const TIniContent file = ParseIni(ReadIni());
+  ASSERT_EQ(file.count("List"), 1u);
+  EXPECT_EQ(file.at("List").size(), 83u);
+  EXPECT_EQ(file.at("List").at("Count"), "82");
+  EXPECT_EQ(file.at("List").at("82"), paths[81]);
+
+  Form->DispType->SetItemIndex(0);  // the rules clear the check mark
+  Form->SetFreq(3);
+  Form->ChgMode->SetItemIndex(1);
+  Reload();
+  EXPECT_EQ(Items(Form->ListBox), paths);
+  EXPECT_EQ(Form->DispType->ItemIndex(), 2);
+  EXPECT_TRUE(Form->AutoChg->Checked());
+  EXPECT_EQ(Form->Freq->Position(), 1440);
+  EXPECT_EQ(Form->ChgMode->ItemIndex(), -1);
+  EXPECT_TRUE(Boxes.empty());
+}
