@@ -30,8 +30,11 @@ std::string ExeFolder() {
 }  // namespace
 
 std::string WindowText(HWND wnd) {
+  // WM_GETTEXT, not GetWindowText: across processes the latter returns only
+  // the stored caption, never an edit control's text.
   char buf[1024] = {};
-  GetWindowTextA(wnd, buf, sizeof buf);
+  DWORD_PTR got = 0;
+  SendMessageTimeoutA(wnd, WM_GETTEXT, sizeof buf, LPARAM(buf), SMTO_ABORTIFHUNG, 2000, &got);
   return buf;
 }
 

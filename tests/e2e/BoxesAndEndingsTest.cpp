@@ -1,0 +1,136 @@
+// The real error box and warning box, the maximise show command and the end
+// of the session, seen from outside.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "Driver.h"
+
+namespace {
+
+// Sets a desktop value of the current user for one test and puts it back.
+class TDesktopValue {
+ public:
+  TDesktopValue(const char* name, const char* value) : FName(name) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
+                    nullptr);
+    DWORD size = sizeof FOld;
+    FHad = RegQueryValueExA(FKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(FOld), &size) == ERROR_SUCCESS;
+    RegSetValueExA(FKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), DWORD(strlen(value) + 1));
+  }
+  ~TDesktopValue() {
+    if (FHad)
+      RegSetValueExA(FKey, FName, 0, REG_SZ, reinterpret_cast<const BYTE*>(FOld), DWORD(strlen(FOld) + 1));
+    else
+      RegDeleteValueA(FKey, FName);
+    RegCloseKey(FKey);
+  }
+
+ private:
+  const char* FName;
+  HKEY FKey = nullptr;
+  char FOld[1024] = {};
+  bool FHad = false;
+};
+
+}  // namespace
+
+TEST(ErrorBox, APeriodThatIsNotANumberShowsTheRunTimeMessage) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("errorbox");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND freqView = nullptr;
+  for (HWND w : Children(p.MainWindow()))
+    if (ClassName(w) == "Edit" && WindowText(w) == "1") freqView = w;
+  ASSERT_NE(freqView, nullptr);
+  // Typing "1a": the edit changes, the conversion fails, the error box opens
+  // inside the change handler, so the text is sent from a thread of its own.
+  std::thread typist([&] { SendMessageA(freqView, WM_SETTEXT, 0, LPARAM("1a")); });
+  HWND box = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : p.TopLevelWindows())
+          if (ClassName(w) == "#32770" && IsWindowVisible(w)) box = w;
+        return box != nullptr;
+      },
+      10000);
+  if (!box) {
+    p.Kill();
+    typist.join();
+  }
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), "Sorvane");
+  EXPECT_NE(FindChild(box, "Static", "'1a' は整数ではありません."), nullptr);
+  // The application's other windows are disabled while it is open.
+  EXPECT_FALSE(IsWindowEnabled(p.MainWindow()));
+  HWND ok = nullptr;
+  for (HWND w : Children(box))
+    if (ClassName(w) == "Button") ok = w;
+  ASSERT_NE(ok, nullptr);
+  Click(ok);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  typist.join();
+  EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(p.MainWindow()) != 0; }, 5000));
+  // The program goes on; the text stays as typed.
+  EXPECT_EQ(WindowText(freqView), "1a");
+  p.Kill();
+}
+
+TEST(WarnBox, AVanishedPictureIsWarnedAboutAndRemoved) {
+  TDesktopValue wallpaper("Wallpaper", "C:\\nowhere\\gone.bmp");
+  const std::string folder = TSorvaneProcess::PrepareFolder("warn");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND list = FindChild(p.MainWindow(), "ListBox", "");
+  ASSERT_NE(list, nullptr);
+  // The current wallpaper joins the list without an existence test.
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+  // A user's selection of it.
+  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+  HWND box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(FindChild(box, "Static", "画像が見つかりません。除外します。"), nullptr);
+  EXPECT_NE(FindChild(box, "Button", "はい(&Y)"), nullptr);
+  EXPECT_EQ(FindChild(box, "Button", "いいえ(&N)"), nullptr);
+  // Centred on the screen.
+  RECT r;
+  GetWindowRect(box, &r);
+  EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  // Enter answers the default button.
+  PostMessageA(FindChild(box, "Button", "はい(&Y)"), WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageA(box, WM_COMMAND, IDYES, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 0; }, 5000));
+  p.Kill();
+}
+
+TEST(ShowCommand, MaximizeShowsTheWindowAtOnceAndItsFirstPaintGoesToTheTray) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("maximized");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder, SW_SHOWMAXIMIZED));
+  ASSERT_TRUE(p.WaitReady());
+  // Shown for its first paint, then hidden to the tray with the button gone.
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(p.AppWindow()); }, 10000));
+  EXPECT_FALSE(IsWindowVisible(p.MainWindow()));
+  EXPECT_TRUE(IsIconic(p.AppWindow()));
+  p.Kill();
+}
+
+TEST(Session, EndOfSessionEndsAtOnceWithStatusZero) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("session");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  PostMessageA(p.AppWindow(), WM_ENDSESSION, TRUE, 0);
+  DWORD code = 1;
+  ASSERT_TRUE(p.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+  // Nothing was saved.
+  EXPECT_EQ(GetFileAttributesA((folder + "\\SORVANE.INI").c_str()), INVALID_FILE_ATTRIBUTES);
+}
