@@ -214,6 +214,13 @@ LRESULT TApplication::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case WM_SETFOCUS:
+      // The application window passes the focus on to the open main window.
+      if (FMainForm && FMainForm->IsVisible() && IsWindowEnabled(FMainForm->Handle())) {
+        ::SetFocus(FMainForm->Handle());
+        return 0;
+      }
+      break;
     case WM_SETTINGCHANGE:
       OnSettingChange(this);
       break;

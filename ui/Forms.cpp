@@ -73,6 +73,21 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnPaint(this);
       return 0;
     }
+    case WM_ACTIVATE:
+      // Remember the focused control when the window loses activation, and
+      // give it back when the window gets the focus again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(FHandle, focus)) FActiveControl = focus;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (FActiveControl && IsWindow(FActiveControl) && IsChild(FHandle, FActiveControl) &&
+          IsWindowVisible(FActiveControl) && IsWindowEnabled(FActiveControl)) {
+        ::SetFocus(FActiveControl);
+        return 0;
+      }
+      break;
     case WM_DROPFILES:
       WMDropFiles(HDROP(wParam));
       return 0;

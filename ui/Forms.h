@@ -38,5 +38,6 @@ class TForm : public TWinControl {
  private:
   void CenterOnScreen();
   TWindowState FWindowState = TWindowState::Normal;
+  HWND FActiveControl = nullptr;
   bool FShownOnce = false;
 };
