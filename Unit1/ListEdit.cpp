@@ -82,9 +82,12 @@ void TForm1::DeleteSelected() {
 
 void TForm1::ClearPreview() {
   TPicture& pic = ImgView->Picture();
-  // An icon or a metafile cannot be painted over: a blank bitmap of the
-  // control's size takes its place, so the preview clears whatever it held.
-  if (pic.Kind() != TGraphicKind::Bitmap) pic.SetBlankBitmap(ImgView->Width(), ImgView->Height());
+  // A blank bitmap of the control's size takes the place of whatever was
+  // shown: an icon or a metafile cannot be painted over, and a large
+  // picture's memory is given back at once. Stretched, it looks the same as
+  // the old picture painted over.
+  if (pic.Kind() != TGraphicKind::Bitmap || pic.Width() != ImgView->Width() || pic.Height() != ImgView->Height())
+    pic.SetBlankBitmap(ImgView->Width(), ImgView->Height());
   pic.FillBitmap(GetSysColor(COLOR_BTNFACE));
   ImgView->Invalidate();
   BmpInfo->SetCaption(" ");
