@@ -128,7 +128,36 @@ constexpr DWORD kMaxFileBytes = 256u << 20;
 // than the same limit.
 constexpr std::uint64_t kMaxPixels = 64u << 20;
 
-using Bytes = std::vector<unsigned char>;
+// A whole file, mapped read-only rather than copied: a large bitmap is read
+// once, straight into its section, and no buffer of its size is allocated
+// and cleared first. (The platform refuses to shorten a file while a view of
+// it exists.)
+class Bytes {
+ public:
+  Bytes() = default;
+  Bytes(HANDLE map, const unsigned char* view, std::size_t size) : FMap(map), FView(view), FSize(size) {}
+  Bytes(Bytes&& o) noexcept : FMap(o.FMap), FView(o.FView), FSize(o.FSize) {
+    o.FMap = nullptr;
+    o.FView = nullptr;
+    o.FSize = 0;
+  }
+  Bytes(const Bytes&) = delete;
+  Bytes& operator=(const Bytes&) = delete;
+  Bytes& operator=(Bytes&&) = delete;
+  ~Bytes() {
+    if (FView) UnmapViewOfFile(FView);
+    if (FMap) CloseHandle(FMap);
+  }
+  const unsigned char* data() const { return FView; }
+  std::size_t size() const { return FSize; }
+  bool empty() const { return FSize == 0; }
+  unsigned char operator[](std::size_t i) const { return FView[i]; }
+
+ private:
+  HANDLE FMap = nullptr;
+  const unsigned char* FView = nullptr;
+  std::size_t FSize = 0;
+};
 
 std::uint32_t U32(const Bytes& b, std::size_t at) {
   return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
@@ -144,16 +173,20 @@ Bytes ReadWholeFile(const std::string& path) {
   if (h == INVALID_HANDLE_VALUE) throw EError(sorvane::FormatS("ﾌｧｲﾙ %s は開けません", path));
   DWORD high = 0;
   const DWORD size = GetFileSize(h, &high);
-  Bytes data;
   bool ok = size != INVALID_FILE_SIZE && high == 0 && size <= kMaxFileBytes;
-  if (ok) {
-    data.resize(size);
-    DWORD got = 0;
-    ok = size == 0 || (ReadFile(h, data.data(), size, &got, nullptr) && got == size);
+  HANDLE map = nullptr;
+  const void* view = nullptr;
+  if (ok && size > 0) {
+    map = CreateFileMappingA(h, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    view = map ? MapViewOfFile(map, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    ok = view != nullptr;
   }
-  CloseHandle(h);
-  if (!ok) throw EError(sorvane::FormatS("ﾌｧｲﾙ %s は開けません", path));
-  return data;
+  CloseHandle(h);  // the mapping keeps the file
+  if (!ok) {
+    if (map) CloseHandle(map);
+    throw EError(sorvane::FormatS("ﾌｧｲﾙ %s は開けません", path));
+  }
+  return Bytes(map, static_cast<const unsigned char*>(view), size);
 }
 
 int ScreenPixelsPerInch() {
