@@ -57,11 +57,23 @@ TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(n
 
 TApplication::~TApplication() {
   DestroyComponents();  // the main form and everything it owns
+  for (const TFontEntry& f : FFonts) DeleteObject(f.Handle);
   if (FHandle) {
     SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
     DestroyWindow(FHandle);
   }
   if (Application == this) Application = nullptr;
+}
+
+HFONT TApplication::Font(const char* face, int height, unsigned char style) {
+  for (const TFontEntry& f : FFonts)
+    if (f.Height == height && f.Style == style && f.Face == face) return f.Handle;
+  // Style bits: 1 bold, 2 italic.
+  HFONT h = CreateFontA(-height, 0, 0, 0, (style & 1) ? FW_BOLD : FW_NORMAL, (style & 2) ? TRUE : FALSE, FALSE, FALSE,
+                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, face);
+  FFonts.push_back({face, height, style, h});
+  return h;
 }
 
 void TApplication::SetTitle(const std::string& title) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/Component.h"
 
@@ -38,6 +39,10 @@ class TApplication : public TComponent {
   // Honours the process show command, then reads and dispatches messages
   // until the quit message.
   void Run();
+  // A font of the Shift-JIS character set, created once per face, height
+  // (pixels) and style and kept until the application ends.
+  HFONT Font(const char* face, int height, unsigned char style);
+
   // Reads and dispatches every message now waiting in the queue.
   void ProcessMessages();
   // Posts the quit message.
@@ -76,6 +81,13 @@ class TApplication : public TComponent {
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
   bool FMainFormHiddenByMinimize = false;
+  struct TFontEntry {
+    std::string Face;
+    int Height;
+    unsigned char Style;
+    HFONT Handle;
+  };
+  std::vector<TFontEntry> FFonts;
   HWND FFocusBeforeMinimize = nullptr;  // given the focus back on restore
 };
 

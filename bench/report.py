@@ -34,8 +34,12 @@ row("working set at idle (VmRSS)", "vm_rss_kb", "KiB", "")
 row(f"CPU over {idle} s idle", "idle_cpu_ms", "ms", "within 10 ms of floor")
 after = med.get("rss_anon_kb_after_previews.sorvane")
 before = med.get("rss_anon_kb.sorvane")
+opened = med.get("rss_anon_kb_open_one_preview.sorvane")
+if opened is not None and before:
+    print(f"| private memory, window opened and one preview/clear | {opened:.1f} KiB | — | {opened / before:.2f}× own idle | |")
 if after is not None and before:
-    print(f"| private memory after 100 previews of 4000×3000 | {after:.1f} KiB | — | {after / before:.2f}× own idle | within 5% |")
+    vs_open = f", {after / opened:.2f}× opened" if opened else ""
+    print(f"| private memory after 100 more previews of 4000×3000 | {after:.1f} KiB | — | {after / before:.2f}× own idle{vs_open} | within 5% |")
 tick = med.get("tick_us.sorvane")
 if tick is not None:
     print(f"| one tick (73 entries, period 1440) | {tick:.1f} µs | — | — | |")

@@ -103,7 +103,7 @@ class TControl : public TComponent {
   bool FVisible = true;
   std::string FCaption;
   TFontSpec FFont{"\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e", 15, 0, clWindowText};
-  TGdiHandle<HFONT> FFontHandle;
+  HFONT FFontHandle = nullptr;  // shared, owned by the application object
   COLORREF FColor = clDefault;
 };
 

@@ -19,7 +19,11 @@ bool TColorDialog::Execute() {
   cc.rgbResult = Color;
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;
-  if (!ChooseColorA(&cc)) return false;  // cancelled, or the chooser failed
+  // The chooser's library is loaded on first use only: it is not needed to
+  // start, and loading it costs time and memory.
+  static auto choose = reinterpret_cast<BOOL(WINAPI*)(LPCHOOSECOLORA)>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "ChooseColorA")));
+  if (!choose || !choose(&cc)) return false;  // cancelled, or the chooser failed
   Color = cc.rgbResult;
   std::memcpy(CustomColors, custom, sizeof custom);
   return true;

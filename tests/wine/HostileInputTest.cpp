@@ -1,0 +1,84 @@
+// What a damaged disk or a careless hand can leave behind: a settings file of
+// garbage, binary bytes and enormous lines; empty registry data; a folder
+// named like a bitmap. Each gives the defaults or the program's own texts,
+// the program keeps running, and nothing stored is lost.
+#include "Fixture.h"
+#include "ListEditSupport.h"
+#include "settings/Desktop.h"
+
+namespace {
+void NoWallpaperCall(const char*) {}
+}  // namespace
+
+class HostileInput : public SorvaneTest {
+ protected:
+  void SetUp() override {
+    sorvane::WallpaperCallHook = NoWallpaperCall;
+    SetDesktopValue("Wallpaper", "");
+  }
+  void TearDown() override {
+    SorvaneTest::TearDown();
+    sorvane::WallpaperCallHook = nullptr;
+  }
+};
+
+TEST_F(HostileInput, GarbageBinaryAndEnormousLinesGiveTheDefaults) {
+  const std::string good = TempFile("GOOD.BMP", testpics::Bmp24(4, 4, RGB(1, 2, 3), RGB(4, 5, 6)));
+  std::string ini;
+  for (int i = 0; i < 256; ++i) ini += char(i);  // every byte, NUL included
+  ini += "\r\n[List]\r\nCount=\x81\x5c\xff\r\n1=" + std::string(100000, 'x') + "\r\n";
+  ini += "2=" + good + "\r\n";
+  ini += "[Freq]\r\nOn=\x95\x5c\r\nMin=" + std::string(5000, '9') + "\r\nRandom=$\r\n";
+  ini += std::string(200000, '[') + "\r\n";
+  WriteIni(ini);
+  CreateForm();
+  // A Count that is not a number reads no entries; the others are defaults.
+  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_FALSE(Form->AutoChg->Checked());
+  EXPECT_EQ(Form->Freq->Position(), 1);
+  EXPECT_EQ(Form->FreqView->Text(), "1");
+  EXPECT_EQ(Form->ChgMode->ItemIndex(), 1);
+  EXPECT_TRUE(Boxes.empty());
+
+  // A readable list next to the garbage comes back whole.
+  WriteIni("\x01\x02garbage\r\n[List]\r\nCount=3\r\n1=" + std::string(3000, 'y') + "\r\n2=" + good + "\r\n3=" + good +
+           "\r\n");
+  Form->BtnCancelClick(Form->BtnCancel);
+  ASSERT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->ListBox->Item(0), good);
+  EXPECT_EQ(Form->ListBox->Item(1), good);
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(HostileInput, EmptyRegistryDataIsEmptyText) {
+  // Values that exist with no data at all: empty text, no error.
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  for (const char* name : {"Wallpaper", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
+    RegSetValueExA(key, name, 0, REG_SZ, nullptr, 0);
+  RegCloseKey(key);
+  RemoveIni();
+  CreateForm();
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(Form->DispType->ItemIndex(), 0);  // no wallpaper
+  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->OrgX->Text(), "0");  // the origin shows "0" while not chosen
+  SetDesktopValue("TileWallpaper", "0");
+  SetDesktopValue("WallPaperOriginX", "0");
+  SetDesktopValue("WallPaperOriginY", "0");
+}
+
+TEST_F(HostileInput, AFolderNamedLikeABitmapNeverJoinsOrShows) {
+  const std::string folder = TempDir() + "\\x.bmp";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  WriteIni("[List]\r\nCount=1\r\n1=" + folder + "\r\n");
+  CreateForm();
+  EXPECT_EQ(Form->ListBox->Count(), 0);  // not a file: skipped at load
+  Form->DispType->SetItemIndex(1);
+  SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(testpics::MakeDrop({folder})), 0);
+  EXPECT_EQ(Form->ListBox->Count(), 0);  // not a file: not dropped
+  RemoveDirectoryA(folder.c_str());
+  EXPECT_TRUE(Boxes.empty());
+}
