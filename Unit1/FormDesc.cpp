@@ -202,7 +202,6 @@ void TForm1::CreateComponents() {
   Panel1->SetColor(RGB(128, 128, 128));
   Panel1->BevelOuter = TPanelBevel::Lowered;
   Panel1->BevelInner = TPanelBevel::Raised;
-  for (TLabel* l : {Label5, Label7, Label9, Label8}) l->AdjustSize();
 
   for (TWinControl* parent : {static_cast<TWinControl*>(this), static_cast<TWinControl*>(TabList),
                               static_cast<TWinControl*>(TabConfig), static_cast<TWinControl*>(TabAbout)})

@@ -201,6 +201,8 @@ void TWinControl::FontChanged() {
 }
 
 void TWinControl::PaintSurface(HDC dc, const RECT& clip) {
+  for (TControl* c : FControls)
+    if (c->IsGraphic()) c->BeforePaint();
   FillRect(dc, &clip, BackBrush());
   for (TControl* c : FControls) {
     if (!c->IsGraphic() || !c->Visible()) continue;

@@ -91,6 +91,8 @@ class TControl : public TComponent {
   // Graphic controls draw themselves on their parent's surface.
   virtual bool IsGraphic() const { return true; }
   virtual void Paint(HDC) {}
+  // Runs before the parent paints its graphic children (lazy layout).
+  virtual void BeforePaint() {}
   virtual void Invalidate();
   RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
 

@@ -274,10 +274,17 @@ bool TScrollBar::Notify(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
 
 void TLabel::SetCaption(const std::string& text) {
   TGraphicControl::SetCaption(text);
-  AdjustSize();
+  FSizePending = true;
+}
+
+void TLabel::BeforePaint() {
+  if (FSizePending) AdjustSize();
 }
 
 void TLabel::AdjustSize() {
+  // Measured when first painted, so that a window that stays hidden never
+  // loads the label's font.
+  FSizePending = false;
   if (!AutoSize) return;
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, FontHandle());

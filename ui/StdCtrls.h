@@ -144,5 +144,9 @@ class TLabel : public TGraphicControl {
   void SetCaption(const std::string& text) override;
   // Sizes the label to its text when AutoSize is on.
   void AdjustSize();
+  void BeforePaint() override;
   void Paint(HDC dc) override;
+
+ private:
+  bool FSizePending = false;
 };
