@@ -62,6 +62,16 @@ TEST_F(FormLayout, ClientAreaIsFixedAndTheFrameHasNoButtons) {
   char caption[64] = {};
   GetWindowTextA(Form->Handle(), caption, sizeof caption);
   EXPECT_STREQ(caption, "Sorvane");
+  // The application window's system menu offers neither Size nor Maximize.
+  HMENU sys = GetSystemMenu(App->Handle(), FALSE);
+  ASSERT_NE(sys, nullptr);
+  EXPECT_EQ(GetMenuState(sys, SC_SIZE, MF_BYCOMMAND), UINT(-1));
+  EXPECT_EQ(GetMenuState(sys, SC_MAXIMIZE, MF_BYCOMMAND), UINT(-1));
+  EXPECT_NE(GetMenuState(sys, SC_MINIMIZE, MF_BYCOMMAND), UINT(-1));
+  RECT app;
+  GetWindowRect(App->Handle(), &app);
+  EXPECT_EQ(app.right - app.left, 0);
+  EXPECT_EQ(app.bottom - app.top, 0);
 }
 
 TEST_F(FormLayout, CaptionsAndFirstValues) {
