@@ -24,7 +24,7 @@ if [ ! -d "$SORVANE_LOCALE_DIR/ja_JP.UTF-8" ] && command -v localedef >/dev/null
   localedef -i ja_JP -f UTF-8 "$SORVANE_LOCALE_DIR/ja_JP.UTF-8" >/dev/null 2>&1 || true
 fi
 [ -d "$SORVANE_LOCALE_DIR/ja_JP.UTF-8" ] && export LOCPATH="$SORVANE_LOCALE_DIR"
-export LC_ALL=ja_JP.UTF-8
+{ export LC_ALL=ja_JP.UTF-8; } 2>/dev/null  # bash itself may lack the locale
 
 wine_prefix_new() {  # wine_prefix_new DIR: a fresh prefix with a virtual desktop
   export WINEPREFIX="$1"
