@@ -1,5 +1,7 @@
 #include "ui/Graphics.h"
 
+#include "ui/BitmapFile.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -124,9 +126,6 @@ const char kInvalidIcon[] = "ｱｲｺﾝｲﾒｰｼﾞが不正です";
 const char kInvalidMetafile[] = "ﾒﾀﾌｧｲﾙが不正です";
 // Larger picture files are refused rather than read into a 32-bit process.
 constexpr DWORD kMaxFileBytes = 256u << 20;
-// The largest bitmap made from a file: 64 M pixels, and never more memory
-// than the same limit.
-constexpr std::uint64_t kMaxPixels = 64u << 20;
 
 // A whole file, mapped read-only rather than copied: a large bitmap is read
 // once, straight into its section, and no buffer of its size is allocated
@@ -164,7 +163,6 @@ std::uint32_t U32(const Bytes& b, std::size_t at) {
          std::uint32_t(b[at + 3]) << 24;
 }
 std::uint16_t U16(const Bytes& b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
-std::int32_t I32(const Bytes& b, std::size_t at) { return std::int32_t(U32(b, at)); }
 std::int16_t I16(const Bytes& b, std::size_t at) { return std::int16_t(U16(b, at)); }
 
 Bytes ReadWholeFile(const std::string& path) {
@@ -201,96 +199,33 @@ int ScreenPixelsPerInch() {
 // damaged file gives the bitmap error and never a wild read or a huge
 // allocation.
 HBITMAP BitmapFromFile(const Bytes& f, int& width, int& height) {
-  constexpr std::size_t kFileHeader = 14;
-  if (f.size() < 2 || f[0] != 'B' || f[1] != 'M') throw EError(kInvalidBitmap);
-  if (f.size() < kFileHeader + 12) throw EError(kInvalidBitmap);
-  const std::uint32_t offBits = U32(f, 10);
-  const std::uint32_t hdrSize = U32(f, kFileHeader);
-  if (hdrSize > f.size() - kFileHeader) throw EError(kInvalidBitmap);
-
+  sorvane::TBitmapLayout layout;
+  if (!sorvane::ParseBitmapFile(f.data(), f.size(), layout)) throw EError(kInvalidBitmap);
   // Everything is brought to a BITMAPINFOHEADER with bit masks and colours.
   struct {
     BITMAPINFOHEADER h;
     RGBQUAD colors[256];
   } info{};
-  std::int64_t w = 0, h = 0;
-  unsigned bits = 0, planes = 0, compression = BI_RGB;
-  std::uint32_t clrUsed = 0, sizeImage = 0;
-  std::size_t at = kFileHeader + hdrSize;
-  unsigned rgbSize = 4;
-  bool masksInHeader = false;
-  if (hdrSize == 12) {  // OS/2 and Windows 2 core header
-    w = U16(f, kFileHeader + 4);
-    h = I16(f, kFileHeader + 6);
-    planes = U16(f, kFileHeader + 8);
-    bits = U16(f, kFileHeader + 10);
-    rgbSize = 3;
-    if (h < 0) throw EError(kInvalidBitmap);
-  } else if (hdrSize == 40 || hdrSize == 52 || hdrSize == 56 || hdrSize == 108 || hdrSize == 124) {
-    w = I32(f, kFileHeader + 4);
-    h = I32(f, kFileHeader + 8);
-    planes = U16(f, kFileHeader + 12);
-    bits = U16(f, kFileHeader + 14);
-    compression = U32(f, kFileHeader + 16);
-    sizeImage = U32(f, kFileHeader + 20);
-    clrUsed = U32(f, kFileHeader + 32);
-    masksInHeader = hdrSize > 40;
-  } else {
-    throw EError(kInvalidBitmap);
-  }
-  const std::int64_t absH = h < 0 ? -h : h;
-  if (planes != 1 || w <= 0 || absH == 0 || std::uint64_t(w) * std::uint64_t(absH) > kMaxPixels)
-    throw EError(kInvalidBitmap);
-  const bool bitfields = compression == BI_BITFIELDS;
-  switch (compression) {
-    case BI_RGB:
-      if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) throw EError(kInvalidBitmap);
-      break;
-    case BI_RLE8:
-    case BI_RLE4:
-      if (bits != (compression == BI_RLE8 ? 8u : 4u) || h < 0) throw EError(kInvalidBitmap);
-      break;
-    case BI_BITFIELDS:
-      if (bits != 16 && bits != 32) throw EError(kInvalidBitmap);
-      break;
-    default:
-      throw EError(kInvalidBitmap);
-  }
+  const std::uint32_t compression = layout.Compression;
+  const bool bitfields = compression == sorvane::bcBitfields;
+  const std::int64_t w = layout.Width;
+  const std::int64_t absH = layout.Height < 0 ? -std::int64_t(layout.Height) : layout.Height;
   info.h.biSize = sizeof(BITMAPINFOHEADER);
-  info.h.biWidth = LONG(w);
-  info.h.biHeight = LONG(h);
+  info.h.biWidth = LONG(layout.Width);
+  info.h.biHeight = LONG(layout.Height);
   info.h.biPlanes = 1;
-  info.h.biBitCount = WORD(bits);
+  info.h.biBitCount = WORD(layout.Bits);
   info.h.biCompression = bitfields ? BI_BITFIELDS : BI_RGB;
-  if (bitfields) {
-    // Masks follow a 40-byte header, or sit inside the longer headers.
-    const std::size_t maskAt = masksInHeader ? kFileHeader + 40 : at;
-    if (maskAt + 12 > f.size()) throw EError(kInvalidBitmap);
-    std::memcpy(info.colors, f.data() + maskAt, 12);
-    if (!masksInHeader) at += 12;
+  if (bitfields) std::memcpy(info.colors, layout.Masks, sizeof layout.Masks);
+  if (layout.Bits <= 8) {
+    for (std::uint32_t i = 0; i < layout.ColorCount; ++i)
+      info.colors[i] = RGBQUAD{layout.Colors[i][0], layout.Colors[i][1], layout.Colors[i][2], 0};
+    info.h.biClrUsed = layout.ColorCount;
   }
-  const std::uint32_t maxColors = bits <= 8 ? 1u << bits : 0u;
-  std::uint32_t tableEntries = clrUsed ? clrUsed : maxColors;
-  if (bits <= 8 && tableEntries > maxColors) throw EError(kInvalidBitmap);
-  if (std::uint64_t(tableEntries) * rgbSize > f.size() - std::min(at, f.size())) throw EError(kInvalidBitmap);
-  if (bits <= 8) {
-    for (std::uint32_t i = 0; i < tableEntries; ++i) {
-      const std::size_t c = at + std::size_t(i) * rgbSize;
-      info.colors[i] = RGBQUAD{f[c], f[c + 1], f[c + 2], 0};
-    }
-    info.h.biClrUsed = tableEntries;
-  }
-  at += std::size_t(tableEntries) * rgbSize;
-  // The pixels start where the file header says, never inside the headers.
-  const std::size_t pixelsAt = offBits ? offBits : at;
-  if (pixelsAt < at || pixelsAt > f.size()) throw EError(kInvalidBitmap);
-  const std::size_t available = f.size() - pixelsAt;
-  const std::uint64_t stride = ((std::uint64_t(w) * bits + 31) / 32) * 4;
-  const std::uint64_t unpacked = stride * std::uint64_t(absH);
-  if (unpacked > kMaxPixels * 4) throw EError(kInvalidBitmap);
-  const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
-  std::size_t packedSize = rle ? (sizeImage ? sizeImage : available) : std::size_t(unpacked);
-  if (packedSize > available || (rle && packedSize == 0)) throw EError(kInvalidBitmap);
+  const std::size_t pixelsAt = layout.PixelsAt;
+  const std::uint64_t unpacked = layout.UnpackedBytes;
+  const bool rle = compression == sorvane::bcRle8 || compression == sorvane::bcRle4;
+  const std::size_t packedSize = layout.PixelBytes;
 
   void* pixels = nullptr;
   HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0);

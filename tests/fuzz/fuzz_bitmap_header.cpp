@@ -1,0 +1,21 @@
+// The bitmap-file checks: whatever the bytes, an accepted layout lies wholly
+// inside the file and within the size limits the loader relies on.
+#include <cstdint>
+#include <cstdlib>
+
+#include "ui/BitmapFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  sorvane::TBitmapLayout l;
+  if (!sorvane::ParseBitmapFile(data, size, l)) return 0;
+  if (l.Width <= 0 || l.Height == 0) std::abort();
+  const std::uint64_t h = l.Height < 0 ? std::uint64_t(-std::int64_t(l.Height)) : std::uint64_t(l.Height);
+  if (std::uint64_t(l.Width) * h > sorvane::kMaxBitmapPixels) std::abort();
+  if (l.PixelsAt > size || l.PixelBytes > size - l.PixelsAt) std::abort();
+  const bool rle = l.Compression == sorvane::bcRle8 || l.Compression == sorvane::bcRle4;
+  // Uncompressed pixels are copied whole: they must all be in the file.
+  if (!rle && l.UnpackedBytes > size - l.PixelsAt) std::abort();
+  if (l.UnpackedBytes > sorvane::kMaxBitmapPixels * 4) std::abort();
+  if (l.ColorCount > 256 || (l.Bits > 8 && l.ColorCount != 0)) std::abort();
+  return 0;
+}
