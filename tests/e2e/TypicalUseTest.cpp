@@ -1,0 +1,150 @@
+// The typical use, from outside: a prepared settings file and desktop, start,
+// open from the tray, preview, choose a style, Execute (file, registry and
+// wallpaper checked), reopen, change, Cancel (edits gone), quit.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "Driver.h"
+
+namespace {
+
+std::string DesktopValue(const char* name) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "?";
+  char buf[1024] = {};
+  DWORD size = sizeof buf - 1;
+  const LONG r = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
+  RegCloseKey(key);
+  return r == ERROR_SUCCESS ? buf : "(none)";
+}
+
+void SetDesktop(const char* name, const std::string& value) {
+  HKEY key;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+  RegCloseKey(key);
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD n = 0;
+  WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
+  CloseHandle(h);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string s(GetFileSize(h, nullptr), '\0');
+  DWORD n = 0;
+  ReadFile(h, s.data(), DWORD(s.size()), &n, nullptr);
+  CloseHandle(h);
+  return s;
+}
+
+// A small 24-bit bitmap file.
+std::string Bitmap(int w, int h) {
+  const int stride = (w * 3 + 3) & ~3;
+  std::string s(54 + stride * h, '\x40');
+  auto put32 = [&](int at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) s[std::size_t(at + i)] = char((v >> (8 * i)) & 0xFF);
+  };
+  s[0] = 'B';
+  s[1] = 'M';
+  put32(2, std::uint32_t(s.size()));
+  put32(6, 0);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, std::uint32_t(w));
+  put32(22, std::uint32_t(h));
+  put32(26, 1 | (24u << 16));
+  put32(30, 0);
+  put32(34, 0);
+  put32(38, 0);
+  put32(42, 0);
+  put32(46, 0);
+  put32(50, 0);
+  return s;
+}
+
+bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// Selects an entry as a user's click does (the list tells its parent).
+void Select(HWND list, int index) {
+  SendMessageA(list, LB_SETCURSEL, WPARAM(index), 0);
+  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+}
+
+}  // namespace
+
+TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("typical");
+  const std::string sea = folder + "\\SEA.BMP", hill = folder + "\\HILL.BMP";
+  WriteFileBytes(sea, Bitmap(64, 48));
+  WriteFileBytes(hill, Bitmap(32, 32));
+  WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + sea + "\r\n2=" + hill +
+                                               "\r\nCount=2\r\n[Freq]\r\nOn=0\r\nMin=30\r\nRandom=0\r\n");
+  SetDesktop("Wallpaper", sea);
+  SetDesktop("WallpaperStyle", "0");
+  SetDesktop("TileWallpaper", "0");
+  SetDesktop("WallPaperOriginX", "0");
+  SetDesktop("WallPaperOriginY", "0");
+  const COLORREF background = GetSysColor(COLOR_BACKGROUND);
+
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND main = p.MainWindow();
+  HWND list = FindChild(main, "ListBox", "");
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2);  // the current wallpaper is already listed
+  HWND centred = FindChild(main, "Button", "画面中央"), tiled = FindChild(main, "Button", "タイル状"),
+       stretched = FindChild(main, "Button", "全面拡大");
+  ASSERT_TRUE(centred && tiled && stretched);
+  EXPECT_TRUE(Checked(centred));
+
+  // Preview the second picture, choose tiling, Execute.
+  Select(list, 1);
+  SendMessageA(tiled, BM_CLICK, 0, 0);
+  EXPECT_TRUE(Checked(tiled));
+  Click(FindChild(main, "Button", "実行(&X)"));
+  // Execute sets the desktop colour too, which can take long in a new prefix.
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 60000));
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  EXPECT_EQ(DesktopValue("WallPaperOriginX"), "0");
+  EXPECT_EQ(DesktopValue("Wallpaper"), hill);  // the selected picture became the wallpaper
+  EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), background);
+  const std::string saved = ReadFileBytes(folder + "\\SORVANE.INI");
+  for (const std::string& line : {"1=" + sea, "2=" + hill, std::string("Count=2"), std::string("On=0"),
+                                  std::string("Min=30"), std::string("Random=0")})
+    EXPECT_NE(saved.find(line + "\r\n"), std::string::npos) << line << " in\n" << saved;
+
+  // Reopen, stretch instead, then Cancel: the stored style comes back.
+  p.TrayMouse(WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != 0; }, 10000));
+  SendMessageA(stretched, BM_CLICK, 0, 0);
+  EXPECT_TRUE(Checked(stretched));
+  Click(FindChild(main, "Button", "取消(&C)"));
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 10000));
+  EXPECT_TRUE(Checked(tiled));
+  EXPECT_FALSE(Checked(stretched));
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2);
+
+  // Quit from the tray menu's question; nothing more is written.
+  p.TrayMouse(WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != 0; }, 10000));
+  Click(FindChild(main, "Button", "終了(&Q)"));
+  HWND box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  Click(FindChild(box, "Button", "はい(&Y)"));
+  DWORD code = 1;
+  ASSERT_TRUE(p.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(ReadFileBytes(folder + "\\SORVANE.INI"), saved);
+  SetDesktop("Wallpaper", "");
+  SetDesktop("TileWallpaper", "0");
+}
