@@ -56,6 +56,40 @@ HWND FindChild(HWND parent, const std::string& cls, const std::string& text) {
   return nullptr;
 }
 
+std::string DesktopValue(const char* name) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "(none)";
+  char buf[1024] = {};
+  DWORD size = sizeof buf - 1;
+  const LONG r = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
+  RegCloseKey(key);
+  return r == ERROR_SUCCESS ? buf : "(none)";
+}
+
+void SetDesktopValue(const char* name, const std::string& value) {
+  HKEY key;
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+  RegCloseKey(key);
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD n = 0;
+  WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
+  CloseHandle(h);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string s(GetFileSize(h, nullptr), '\0');
+  DWORD n = 0;
+  ReadFile(h, s.data(), DWORD(s.size()), &n, nullptr);
+  CloseHandle(h);
+  return s;
+}
+
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 TSorvaneProcess::~TSorvaneProcess() {

@@ -46,6 +46,12 @@ std::string ClassName(HWND wnd);
 // A descendant window with this class (empty: any) and text.
 HWND FindChild(HWND parent, const std::string& cls, const std::string& text);
 std::vector<HWND> Children(HWND parent);
+// Values under HKCU\Control Panel\desktop ("(none)" when missing).
+std::string DesktopValue(const char* name);
+void SetDesktopValue(const char* name, const std::string& value);
+// Whole files as bytes.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
 // Posts a click (a modal box may open from it).
 void Click(HWND button);
 // Waits for a condition, pumping this thread's messages.

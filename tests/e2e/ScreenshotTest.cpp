@@ -12,20 +12,6 @@
 
 namespace {
 
-void SetDesktop(const char* name, const std::string& value) {
-  HKEY key;
-  RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-  RegCloseKey(key);
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD n = 0;
-  WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
-  CloseHandle(h);
-}
-
 // A 24-bit picture: a sky over a hill, like a wallpaper.
 std::string Landscape(int w, int h) {
   const int stride = (w * 3 + 3) & ~3;
@@ -65,9 +51,9 @@ TEST(Screenshot, EachPageOfTheOpenWindow) {
   WriteFileBytes(dawn, Landscape(40, 30));
   WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + hill + "\r\n2=" + sea + "\r\n3=" + dawn +
                                                "\r\nCount=3\r\n[Freq]\r\nOn=1\r\nMin=30\r\nRandom=0\r\n");
-  SetDesktop("Wallpaper", hill);
-  SetDesktop("WallpaperStyle", "0");
-  SetDesktop("TileWallpaper", "0");
+  SetDesktopValue("Wallpaper", hill);
+  SetDesktopValue("WallpaperStyle", "0");
+  SetDesktopValue("TileWallpaper", "0");
 
   TSorvaneProcess p;
   ASSERT_TRUE(p.Start(folder));
@@ -91,5 +77,5 @@ TEST(Screenshot, EachPageOfTheOpenWindow) {
     EXPECT_TRUE(SaveWindowShot(main, names[page]));
   }
   p.Kill();
-  SetDesktop("Wallpaper", "");
+  SetDesktopValue("Wallpaper", "");
 }

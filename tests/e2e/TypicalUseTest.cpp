@@ -9,40 +9,6 @@
 
 namespace {
 
-std::string DesktopValue(const char* name) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "?";
-  char buf[1024] = {};
-  DWORD size = sizeof buf - 1;
-  const LONG r = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
-  RegCloseKey(key);
-  return r == ERROR_SUCCESS ? buf : "(none)";
-}
-
-void SetDesktop(const char* name, const std::string& value) {
-  HKEY key;
-  RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-  RegCloseKey(key);
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD n = 0;
-  WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
-  CloseHandle(h);
-}
-
-std::string ReadFileBytes(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return {};
-  std::string s(GetFileSize(h, nullptr), '\0');
-  DWORD n = 0;
-  ReadFile(h, s.data(), DWORD(s.size()), &n, nullptr);
-  CloseHandle(h);
-  return s;
-}
-
 // A small 24-bit bitmap file.
 std::string Bitmap(int w, int h) {
   const int stride = (w * 3 + 3) & ~3;
@@ -85,11 +51,11 @@ TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   WriteFileBytes(hill, Bitmap(32, 32));
   WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + sea + "\r\n2=" + hill +
                                                "\r\nCount=2\r\n[Freq]\r\nOn=0\r\nMin=30\r\nRandom=0\r\n");
-  SetDesktop("Wallpaper", sea);
-  SetDesktop("WallpaperStyle", "0");
-  SetDesktop("TileWallpaper", "0");
-  SetDesktop("WallPaperOriginX", "0");
-  SetDesktop("WallPaperOriginY", "0");
+  SetDesktopValue("Wallpaper", sea);
+  SetDesktopValue("WallpaperStyle", "0");
+  SetDesktopValue("TileWallpaper", "0");
+  SetDesktopValue("WallPaperOriginX", "0");
+  SetDesktopValue("WallPaperOriginY", "0");
   const COLORREF background = GetSysColor(COLOR_BACKGROUND);
 
   TSorvaneProcess p;
@@ -145,6 +111,6 @@ TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   ASSERT_TRUE(p.WaitExit(10000, &code));
   EXPECT_EQ(code, 0u);
   EXPECT_EQ(ReadFileBytes(folder + "\\SORVANE.INI"), saved);
-  SetDesktop("Wallpaper", "");
-  SetDesktop("TileWallpaper", "0");
+  SetDesktopValue("Wallpaper", "");
+  SetDesktopValue("TileWallpaper", "0");
 }
