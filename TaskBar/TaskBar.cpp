@@ -197,7 +197,25 @@ LRESULT CALLBACK TTaskBar::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 }
 
 LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The shell's notification area was created anew (Explorer restarted):
+  // every icon it had is gone, so ours is added again as it stands.
+  static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  if (msg == taskbarCreated && taskbarCreated != 0) {
+    if (FEnableTaskTray.load()) AddTrayIcon();
+    return 0;
+  }
   if (msg != WM_TRAYNOTIFY) return DefWindowProcA(FWindow, msg, wParam, lParam);
+  // While one of the program's boxes is open the icon starts nothing: a
+  // click only brings the box to the front.
+  if (Application && Application->ModalActive()) {
+    switch (lParam) {
+      case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+        Application->BringModalToFront();
+        break;
+      default: break;
+    }
+    return 0;
+  }
   // Read before any handler runs: the menu opens where the click happened.
   POINT pt{};
   GetCursorPos(&pt);

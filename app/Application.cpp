@@ -18,6 +18,14 @@ BOOL CALLBACK DisableTaskWindow(HWND w, LPARAM p) {
   }
   return TRUE;
 }
+
+// While a box is open it is the one visible window of the thread that is
+// still enabled.
+BOOL CALLBACK FindOpenBox(HWND w, LPARAM p) {
+  if (w == Application->Handle() || !IsWindowVisible(w) || !IsWindowEnabled(w)) return TRUE;
+  *reinterpret_cast<HWND*>(p) = w;
+  return FALSE;
+}
 }  // namespace
 
 void ShowWinNoAnimate(HWND wnd, int cmdShow) {
@@ -120,7 +128,7 @@ bool TApplication::IsDialogMsg(MSG& msg) {
   if (!FMainForm || !FMainForm->Handle()) return false;
   HWND form = FMainForm->Handle();
   if (msg.hwnd != form && !IsChild(form, msg.hwnd)) return false;
-  return IsDialogMessageA(form, &msg) != 0;
+  return FMainForm->DialogKey(msg) || IsDialogMessageA(form, &msg) != 0;
 }
 
 void TApplication::ProcessMessages() {
@@ -162,19 +170,33 @@ void TApplication::Run() {
   FTerminated = true;
 }
 
+TModalScope::TModalScope() : FActive(GetActiveWindow()) {
+  ++Application->FModalLevel;
+  EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, LPARAM(&FDisabled));
+}
+
+TModalScope::~TModalScope() {
+  for (HWND w : FDisabled)
+    if (IsWindow(w)) EnableWindow(w, TRUE);
+  if (FActive && IsWindow(FActive)) SetActiveWindow(FActive);
+  --Application->FModalLevel;
+}
+
+void TApplication::BringModalToFront() {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindOpenBox, LPARAM(&box));
+  if (box) SetForegroundWindow(box);
+}
+
 int TApplication::ShowBox(const std::string& text, const std::string& caption, UINT flags) {
-  HWND active = GetActiveWindow();
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, LPARAM(&disabled));
-  const int r = ::MessageBoxA(FHandle, text.c_str(), caption.c_str(), flags);
-  for (HWND w : disabled) EnableWindow(w, TRUE);
-  if (active) SetActiveWindow(active);
-  return r;
+  TModalScope modal;
+  return ::MessageBoxA(FHandle, text.c_str(), caption.c_str(), flags);
 }
 
 void TApplication::ShowException(const std::string& message) {
   const std::string text = sorvane::ErrorBoxText(message);
   if (BoxHook) {
+    TModalScope modal;
     BoxHook(TBoxKind::Error, text);
     return;
   }

@@ -60,6 +60,11 @@ class TApplication : public TComponent {
   // MessageBoxA owned by the application window with the other windows of
   // the thread disabled while it is open.
   int ShowBox(const std::string& text, const std::string& caption, UINT flags);
+  // A box of the program is open (see TModalScope).
+  bool ModalActive() const { return FModalLevel > 0; }
+  // Brings the innermost open box to the front (a click on the tray icon
+  // while a box is open lands here).
+  void BringModalToFront();
 
   // Test seam: when set, every box (error box, warnings, the quit question)
   // is handed to it instead of being shown; its result is the answer
@@ -89,6 +94,24 @@ class TApplication : public TComponent {
   };
   std::vector<TFontEntry> FFonts;
   HWND FFocusBeforeMinimize = nullptr;  // given the focus back on restore
+  int FModalLevel = 0;
+  friend class TModalScope;
+};
+
+// Lives as long as one of the program's boxes is open (error box, warning,
+// quit question, colour chooser): every other visible window of the program
+// is disabled meanwhile, so nothing can start a second command; at the end
+// they are enabled again and the window that was active is activated. Nests.
+class TModalScope {
+ public:
+  TModalScope();
+  ~TModalScope();
+  TModalScope(const TModalScope&) = delete;
+  TModalScope& operator=(const TModalScope&) = delete;
+
+ private:
+  HWND FActive;
+  std::vector<HWND> FDisabled;
 };
 
 extern TApplication* Application;

@@ -110,6 +110,7 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int ShowWarnBox(const std::string& text, bool question) {
+  TModalScope modal;
   if (Application->BoxHook)
     return Application->BoxHook(question ? TBoxKind::Question : TBoxKind::Warning, text);
   TemplateWriter t;

@@ -23,6 +23,7 @@ bool TColorDialog::Execute() {
   // start, and loading it costs time and memory.
   static auto choose = reinterpret_cast<BOOL(WINAPI*)(LPCHOOSECOLORA)>(
       reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "ChooseColorA")));
+  TModalScope modal;
   if (!choose || !choose(&cc)) return false;  // cancelled, or the chooser failed
   Color = cc.rgbResult;
   std::memcpy(CustomColors, custom, sizeof custom);

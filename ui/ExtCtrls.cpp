@@ -120,9 +120,24 @@ void TPageControl::LayoutPages() {
 
 void TPageControl::SetActivePageIndex(int index) {
   if (index < 0 || index >= PageCount()) return;
+  const HWND focus = GetFocus();
+  const bool focusLeaves = FActive >= 0 && FActive != index && focus && IsChild(Page(FActive)->Handle(), focus);
   FActive = index;
   SendMessageA(FHandle, TCM_SETCURSEL, WPARAM(index), 0);
-  for (TTabSheet* p : FPages) ShowWindow(p->Handle(), p->PageIndex == index ? SW_SHOW : SW_HIDE);
+  ShowWindow(Page(index)->Handle(), SW_SHOW);
+  for (TTabSheet* p : FPages)
+    if (p->PageIndex != index) ShowWindow(p->Handle(), SW_HIDE);
+  if (focusLeaves) {
+    const HWND page = Page(index)->Handle();
+    const std::vector<HWND> stops = IsWindowEnabled(page) ? TabStops(page) : std::vector<HWND>{};
+    FocusControl(stops.empty() ? FHandle : stops.front());
+  }
+}
+
+void TPageControl::SelectNextPage(bool forward) {
+  const int n = PageCount();
+  if (n < 2) return;
+  SetActivePageIndex((FActive + (forward ? 1 : n - 1)) % n);
 }
 
 bool TPageControl::Notify(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {

@@ -56,7 +56,11 @@ class TPageControl : public TWinControl {
   int PageCount() const { return int(FPages.size()); }
   TTabSheet* Page(int i) const { return FPages[size_t(i)]; }
   int ActivePageIndex() const { return FActive; }
+  // Shows the page; the focus, when it was on the page that goes, moves to
+  // the new page's first tab stop (or to the tab strip).
   void SetActivePageIndex(int index);
+  // The next (or previous) page, wrapping around: Ctrl+Tab.
+  void SelectNextPage(bool forward);
   bool Notify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // Lays the pages into the tab control's display area.
   void LayoutPages();

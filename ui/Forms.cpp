@@ -1,6 +1,7 @@
 #include "ui/Forms.h"
 
 #include "app/Application.h"
+#include "ui/ExtCtrls.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
 
@@ -62,6 +63,35 @@ void TForm::Show() {
 }
 
 void TForm::Hide() { ShowWindow(FHandle, SW_HIDE); }
+
+bool TForm::DialogKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_MENU) < 0) return false;
+  if (msg.hwnd != FHandle && !IsChild(FHandle, msg.hwnd)) return false;
+  const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, LPARAM(&msg));
+  if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+  const bool back = GetKeyState(VK_SHIFT) < 0;
+  if (GetKeyState(VK_CONTROL) < 0) {
+    for (TControl* c : FControls)
+      if (auto* pages = dynamic_cast<TPageControl*>(c)) {
+        pages->SelectNextPage(!back);
+        return true;
+      }
+    return false;
+  }
+  const std::vector<HWND> stops = TabStops(FHandle);
+  if (stops.empty()) return true;
+  const HWND focus = GetFocus();
+  size_t at = stops.size();
+  for (size_t i = 0; i < stops.size(); ++i)
+    if (stops[i] == focus || IsChild(stops[i], focus)) at = i;
+  size_t next;
+  if (at == stops.size()) next = back ? stops.size() - 1 : 0;
+  else next = back ? (at + stops.size() - 1) % stops.size() : (at + 1) % stops.size();
+  FocusControl(stops[next]);
+  // Keyboard use shows the focus rectangles from now on.
+  SendMessageA(FHandle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  return true;
+}
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {

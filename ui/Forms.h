@@ -21,6 +21,10 @@ class TForm : public TWinControl {
   // Shows the window; the first showing centres it on the screen.
   void Show();
   void Hide();
+  // Keyboard navigation the dialog manager cannot give this window: Tab
+  // and Shift+Tab through every tab stop, the tab strip included, and
+  // Ctrl+Tab / Ctrl+Shift+Tab through the pages. True when msg was used.
+  bool DialogKey(const MSG& msg);
   int ClientWidth = 0, ClientHeight = 0;
 
   TNotifyEvent OnCreate;

@@ -92,6 +92,83 @@ std::string ReadFileBytes(const std::string& path) {
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
+namespace {
+void SendOne(INPUT in) {
+  SendInput(1, &in, sizeof in);
+  Sleep(30);
+}
+INPUT MouseInput(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  return in;
+}
+INPUT KeyInput(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return in;
+}
+}  // namespace
+
+void RealClick(HWND wnd, int x, int y) {
+  POINT pt{x, y};
+  ClientToScreen(wnd, &pt);
+  SetCursorPos(pt.x, pt.y);
+  Sleep(30);
+  SendOne(MouseInput(MOUSEEVENTF_LEFTDOWN));
+  SendOne(MouseInput(MOUSEEVENTF_LEFTUP));
+  Sleep(150);
+}
+
+void RealKey(WORD vk, std::initializer_list<WORD> mods) {
+  for (WORD m : mods) SendOne(KeyInput(m, false));
+  SendOne(KeyInput(vk, false));
+  SendOne(KeyInput(vk, true));
+  for (WORD m : mods) SendOne(KeyInput(m, true));
+  Sleep(100);
+}
+
+HWND FocusOf(HWND wnd) {
+  GUITHREADINFO gti{};
+  gti.cbSize = sizeof gti;
+  GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &gti);
+  return gti.hwndFocus;
+}
+
+std::vector<std::string> ListItems(HWND list) {
+  std::vector<std::string> items;
+  const int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    // Across processes Wine answers LB_GETTEXT in UTF-16 only.
+    wchar_t w[1024] = {};
+    SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(w));
+    char a[2048] = {};
+    WideCharToMultiByte(932, 0, w, -1, a, sizeof a, nullptr, nullptr);
+    items.push_back(a);
+  }
+  return items;
+}
+
+std::string BitmapBytes(int w, int h) {
+  const int stride = (w * 3 + 3) & ~3;
+  std::string s(54 + stride * h, '\x40');
+  auto put32 = [&](int at, unsigned v) {
+    for (int i = 0; i < 4; ++i) s[size_t(at + i)] = char((v >> (8 * i)) & 0xFF);
+  };
+  for (int at = 2; at < 54; at += 4) put32(at, 0);
+  s[0] = 'B';
+  s[1] = 'M';
+  put32(2, unsigned(s.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, unsigned(w));
+  put32(22, unsigned(h));
+  put32(26, 1 | (24u << 16));
+  return s;
+}
+
 TSorvaneProcess::~TSorvaneProcess() {
   if (FPi.hProcess) {
     if (WaitForSingleObject(FPi.hProcess, 0) == WAIT_TIMEOUT) Kill();

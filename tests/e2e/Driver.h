@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,17 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 // Posts a click (a modal box may open from it).
 void Click(HWND button);
+// Real input, as a user's hand gives it: the cursor goes to (x, y) in wnd's
+// client area and the left button is pressed and released there.
+void RealClick(HWND wnd, int x, int y);
+// A key pressed and released with the modifiers (VK_CONTROL, VK_SHIFT) held.
+void RealKey(WORD vk, std::initializer_list<WORD> mods = {});
+// The window that has the keyboard focus in wnd's thread.
+HWND FocusOf(HWND wnd);
+// The entries of a list box of another process, as CP932 text.
+std::vector<std::string> ListItems(HWND list);
+// A small 24-bit bitmap file's bytes.
+std::string BitmapBytes(int w, int h);
 // Waits for a condition, pumping this thread's messages.
 template <class Pred>
 bool WaitFor(Pred pred, DWORD ms) {

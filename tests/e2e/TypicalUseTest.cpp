@@ -3,36 +3,9 @@
 // wallpaper checked), reopen, change, Cancel (edits gone), quit.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 #include "Driver.h"
 
 namespace {
-
-// A small 24-bit bitmap file.
-std::string Bitmap(int w, int h) {
-  const int stride = (w * 3 + 3) & ~3;
-  std::string s(54 + stride * h, '\x40');
-  auto put32 = [&](int at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) s[std::size_t(at + i)] = char((v >> (8 * i)) & 0xFF);
-  };
-  s[0] = 'B';
-  s[1] = 'M';
-  put32(2, std::uint32_t(s.size()));
-  put32(6, 0);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, std::uint32_t(w));
-  put32(22, std::uint32_t(h));
-  put32(26, 1 | (24u << 16));
-  put32(30, 0);
-  put32(34, 0);
-  put32(38, 0);
-  put32(42, 0);
-  put32(46, 0);
-  put32(50, 0);
-  return s;
-}
 
 bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -47,8 +20,8 @@ void Select(HWND list, int index) {
 TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   const std::string folder = TSorvaneProcess::PrepareFolder("typical");
   const std::string sea = folder + "\\SEA.BMP", hill = folder + "\\HILL.BMP";
-  WriteFileBytes(sea, Bitmap(64, 48));
-  WriteFileBytes(hill, Bitmap(32, 32));
+  WriteFileBytes(sea, BitmapBytes(64, 48));
+  WriteFileBytes(hill, BitmapBytes(32, 32));
   WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + sea + "\r\n2=" + hill +
                                                "\r\nCount=2\r\n[Freq]\r\nOn=0\r\nMin=30\r\nRandom=0\r\n");
   SetDesktopValue("Wallpaper", sea);

@@ -356,3 +356,25 @@ TEST_F(TaskBarForm, StartRegistersTheIconWithItsTipAndTheEndRemovesIt) {
   EXPECT_EQ(calls.back().Data.hWnd, wnd);
   EXPECT_EQ(calls.back().Data.uID, 1u);
 }
+
+TEST_F(TaskBarForm, ANewNotificationAreaGetsTheIconAgainAsItStands) {
+  RemoveIni();
+  CreateForm();
+  TTaskBar* tb = Form->TaskBar;
+  const UINT created = RegisterWindowMessageA("TaskbarCreated");
+  tb->SetTips("Sorvane：now");
+  Shell.Clear();
+  // Explorer restarted: the shell tells every top-level window.
+  SendMessageA(tb->Window(), created, 0, 0);
+  std::vector<TShellCall> calls = Shell.Calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].Message, DWORD(NIM_ADD));
+  EXPECT_EQ(calls[0].Tip(), "Sorvane：now");
+  EXPECT_EQ(calls[0].Data.hIcon, App->Icon());
+  EXPECT_EQ(calls[0].Data.uCallbackMessage, UINT(WM_TRAYNOTIFY));
+  // With the tray switched off there is nothing to bring back.
+  tb->SetEnableTaskTray(false);
+  Shell.Clear();
+  SendMessageA(tb->Window(), created, 0, 0);
+  EXPECT_EQ(Shell.Count(), 0u);
+}
