@@ -14,10 +14,9 @@ bool FileExists(const std::string& path) {
   HANDLE h = FindFirstFileA(path.c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return false;
   FindClose(h);
-  if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
-  FILETIME local;
-  WORD date = 0, time = 0;
-  return FileTimeToLocalFileTime(&fd.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &date, &time);
+  // Whatever its time stamp: a file last written before 1980 or after 2107
+  // is still there.
+  return (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 void SetDeskWallpaper(const char* path) {

@@ -6,8 +6,8 @@
 namespace sorvane {
 
 // A path names an existing file when FindFirstFileA finds an entry of that
-// name that is not a folder and whose last-write time, in local time,
-// converts to a DOS date and time. Relative paths use the current folder.
+// name that is not a folder. Relative paths use the current folder; names
+// with wildcards name no file.
 bool FileExists(const std::string& path);
 
 // SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path, SPIF_UPDATEINIFILE |

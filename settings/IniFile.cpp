@@ -26,6 +26,43 @@ void TIniFile::EraseSection(const char* section) const {
   if (!WritePrivateProfileStringA(section, nullptr, nullptr, FFileName.c_str())) WriteFailed();
 }
 
-void TIniFile::WriteFailed() const { throw EError(FormatS("%s に書き込めません", FFileName)); }
+void TIniFile::WriteFailed() const {
+  throw EError(FormatS("%s に書き込めません", FShownName.empty() ? FFileName : FShownName));
+}
+
+TIniReplacement::TIniReplacement(std::string fileName) : FFileName(std::move(fileName)) {
+  const DWORD attr = GetFileAttributesA(FFileName.c_str());
+  if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY)) return;
+  if (attr == INVALID_FILE_ATTRIBUTES && GetLastError() != ERROR_FILE_NOT_FOUND) return;
+  const std::string copy = FFileName + ".new";
+  bool made;
+  if (attr != INVALID_FILE_ATTRIBUTES) {
+    made = CopyFileA(FFileName.c_str(), copy.c_str(), FALSE) != 0;
+  } else {
+    HANDLE h = CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    made = h != INVALID_HANDLE_VALUE;
+    if (made) CloseHandle(h);
+  }
+  if (made) FCopy = copy;
+}
+
+TIniReplacement::~TIniReplacement() {
+  if (!FCopy.empty()) DeleteFileA(FCopy.c_str());
+}
+
+void TIniReplacement::Commit() {
+  if (FCopy.empty()) return;
+  // Whatever the profile calls still hold goes to the disk before the swap.
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, FCopy.c_str());
+  HANDLE h = CreateFileA(FCopy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) {
+    FlushFileBuffers(h);
+    CloseHandle(h);
+  }
+  if (!MoveFileExA(FCopy.c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw EError(FormatS("%s に書き込めません", FFileName));
+  FCopy.clear();
+}
 
 }  // namespace sorvane

@@ -51,7 +51,8 @@ bool LoadFile(TForm1& f) {
 void LoadDesktop(TForm1& f, bool storedOn) {
   TDesktopRegistry reg;
   const std::string tile = reg.ReadString("TileWallpaper", "0").substr(0, 2);
-  f.WorkStr = reg.ReadString("Wallpaper", "");
+  const std::string wallpaper = reg.ReadString("Wallpaper", "");
+  f.WorkStr = wallpaper;
   if (f.WorkStr.Empty()) {
     f.DispType->SetItemIndex(dsNone);
   } else {
@@ -59,7 +60,9 @@ void LoadDesktop(TForm1& f, bool storedOn) {
       f.DispType->SetItemIndex(dsStretch);
     else
       f.DispType->SetItemIndex(tile == "0" ? dsCenter : dsTile);
-    bool listed = false;
+    // A name too long for the list would be listed cut, naming no file (or
+    // some other one): only a name that fits whole is added.
+    bool listed = wallpaper.size() > TShortStr::kMax;
     for (int i = 0; i < f.ListBox->Count() && !listed; ++i) listed = SameText(f.ListBox->Item(i), f.WorkStr.Str());
     if (!listed) f.ListBox->Add(f.WorkStr.Str());
   }
@@ -72,7 +75,8 @@ void LoadDesktop(TForm1& f, bool storedOn) {
 }
 
 void SaveFile(TForm1& f) {
-  const TIniFile ini(f.IniName);
+  sorvane::TIniReplacement file(f.IniName);
+  const TIniFile ini(file.Name(), f.IniName);
   ini.EraseSection("List");
   const int n = f.ListBox->Count();
   for (int k = 1; k <= n; ++k) ini.WriteString("List", std::to_string(k), f.ListBox->Item(k - 1));
@@ -80,6 +84,7 @@ void SaveFile(TForm1& f) {
   ini.WriteString("Freq", "On", f.AutoChg->Checked() ? "1" : "0");
   ini.WriteString("Freq", "Min", std::to_string(f.Freq->Position()));
   ini.WriteString("Freq", "Random", std::to_string(f.ChgMode->ItemIndex()));
+  file.Commit();
 }
 
 void SaveDesktop(TForm1& f) {

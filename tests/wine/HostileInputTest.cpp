@@ -82,3 +82,34 @@ TEST_F(HostileInput, AFolderNamedLikeABitmapNeverJoinsOrShows) {
   RemoveDirectoryA(folder.c_str());
   EXPECT_TRUE(Boxes.empty());
 }
+
+TEST_F(HostileInput, AFileIsThereWhateverItsTimeStamp) {
+  // Last written before 1980 and after 2107: no DOS date exists for either.
+  const std::pair<WORD, const char*> years[] = {{1975, "OLD.BMP"}, {2150, "FUTURE.BMP"}, {1601, "EPOCH.BMP"}};
+  std::string ini = "[List]\r\nCount=3\r\n";
+  std::vector<std::string> paths;
+  for (const auto& [year, name] : years) {
+    paths.push_back(TempFile(name, testpics::Bmp24(4, 4, RGB(1, 2, 3), RGB(4, 5, 6))));
+    SYSTEMTIME st{year, 6, 0, 15, 12, 0, 0, 0};
+    FILETIME ft;
+    ASSERT_TRUE(SystemTimeToFileTime(&st, &ft));
+    HANDLE h = CreateFileA(paths.back().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
+    CloseHandle(h);
+    ini += std::to_string(paths.size()) + "=" + paths.back() + "\r\n";
+  }
+  WriteIni(ini);
+  SetDesktopValue("Wallpaper", paths[0]);
+  SetDesktopValue("WallpaperStyle", "0");
+  SetDesktopValue("TileWallpaper", "0");
+  CreateForm();
+  ASSERT_EQ(Form->ListBox->Count(), 3);  // kept at start
+  for (int i = 0; i < 3; ++i) {
+    testpics::UserSelects(Form->ListBox, i);  // previewed, not removed
+    EXPECT_EQ(Form->BmpInfo->Caption(), "原寸＝4×4") << paths[size_t(i)];
+  }
+  EXPECT_EQ(Form->ListBox->Count(), 3);
+  EXPECT_TRUE(Boxes.empty());
+  SetDesktopValue("Wallpaper", "");
+}

@@ -127,17 +127,25 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   EXPECT_EQ(Form->OrgY->Text(), "%Y%");
 
   // A wallpaper whose file is gone is appended after the entries, once per
-  // load, even to a list of more than 73 entries; it passes through the
-  // 255-byte cut.
+  // load, even to a list of more than 73 entries, when its name fits the
+  // list whole (255 bytes); a longer one would be listed cut, naming no
+  // file, and is not appended at all.
   std::string text = "[List]\r\nCount=80\r\n";
   for (int k = 1; k <= 80; ++k) text += std::to_string(k) + "=" + sea + "\r\n";
   WriteIni(text);
-  const std::string gone = "C:\\gone\\" + std::string(300, 'g') + ".bmp";
+  const std::string gone = "C:\\gone\\" + std::string(243, 'g') + ".bmp";
+  ASSERT_EQ(gone.size(), 255u);
   SetDesktopValue("Wallpaper", gone);
   Reload();
   Reload();
   ASSERT_EQ(Form->ListBox->Count(), 81);
-  EXPECT_EQ(Form->ListBox->Item(80), gone.substr(0, 255));
+  EXPECT_EQ(Form->ListBox->Item(80), gone);
+  for (const std::string& tooLong : {gone + "p", gone + std::string(700, 'p')}) {
+    SetDesktopValue("Wallpaper", tooLong);
+    Reload();
+    EXPECT_EQ(Form->ListBox->Count(), 80) << tooLong.size();
+    EXPECT_EQ(Form->DispType->ItemIndex(), 1) << "a wallpaper is still set";
+  }
   EXPECT_TRUE(Boxes.empty());
 }
 
