@@ -258,39 +258,46 @@ TEST_F(SettingsFile, SaveWritesTheDocumentedFormat) {
   EXPECT_TRUE(Boxes.empty());
 }
 
-TEST_F(SettingsFile, AReadOnlyFileStopsTheSaveAndTheExecute) {
-  const std::string before = ListSection({"C:\\A.BMP"}, "1") + "[Freq]\r\nOn=0\r\nMin=5\r\nRandom=1\r\n";
-  SetDesktopValue("Wallpaper", "C:\\A.BMP");
-  SetDesktopValue("WallpaperStyle", "7");
-  SetDesktopValue("WallPaperOriginX", "sentinel");
-  WriteIni(before);
-  CreateForm();
-  SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
-  // Wine lets root write a read-only file; a handle that shares reading only
-  // keeps every writer out whoever runs the test, as an editor holding the
-  // file would.
-  HANDLE holder = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  const COLORREF desk = GetSysColor(COLOR_BACKGROUND);
-  Form->ColorView->SetColor(desk ^ 0x00FFFFFF);
-  Form->ListBox->SetItemIndex(0);
-  Form->AutoChg->SetChecked(true);
-  SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
-  Pump();
-  CloseHandle(holder);
-  SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsTheSaveAndTheExecute) {
+  // Read-only, or held open by another program (an editor) while writable.
+  for (const bool readOnly : {true, false}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "held open");
+    Boxes.clear();
+    delete App;
+    const std::string before = ListSection({"C:\\A.BMP"}, "1") + "[Freq]\r\nOn=0\r\nMin=5\r\nRandom=1\r\n";
+    SetDesktopValue("Wallpaper", "C:\\A.BMP");
+    SetDesktopValue("WallpaperStyle", "7");
+    SetDesktopValue("WallPaperOriginX", "sentinel");
+    WriteIni(before);
+    CreateForm();
+    if (readOnly) SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    // Wine lets root write a read-only file; a handle that shares reading
+    // only keeps every writer out whoever runs the test, as an editor
+    // holding the file would.
+    HANDLE holder = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const COLORREF desk = GetSysColor(COLOR_BACKGROUND);
+    Form->ColorView->SetColor(desk ^ 0x00FFFFFF);
+    Form->ListBox->SetItemIndex(0);
+    Form->AutoChg->SetChecked(true);
+    SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
+    Pump();
+    CloseHandle(holder);
+    SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
 
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
-  EXPECT_EQ(Boxes[0].Text, IniPath() + " に書き込めません.");
-  EXPECT_EQ(ReadIni(), before);
-  // Neither the colour, nor the desktop values, nor the wallpaper, nor the
-  // rest of Execute (the timer) were touched.
-  EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), desk);
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "7");
-  EXPECT_EQ(DesktopValue("WallPaperOriginX"), "sentinel");
-  EXPECT_TRUE(gWallpaperCalls.empty());
-  EXPECT_FALSE(Form->Timer->Enabled());
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
+    EXPECT_EQ(Boxes[0].Text, IniPath() + " に書き込めません.");
+    EXPECT_EQ(ReadIni(), before);
+    EXPECT_EQ(GetFileAttributesA((IniPath() + ".new").c_str()), INVALID_FILE_ATTRIBUTES) << "no copy left behind";
+    // Neither the colour, nor the desktop values, nor the wallpaper, nor the
+    // rest of Execute (the timer) were touched.
+    EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), desk);
+    EXPECT_EQ(DesktopValue("WallpaperStyle"), "7");
+    EXPECT_EQ(DesktopValue("WallPaperOriginX"), "sentinel");
+    EXPECT_TRUE(gWallpaperCalls.empty());
+    EXPECT_FALSE(Form->Timer->Enabled());
+  }
 }
 
 TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
