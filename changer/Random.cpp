@@ -1,7 +1,5 @@
 #include "changer/Random.h"
 
-#include <windows.h>
-
 namespace sorvane {
 
 std::uint32_t& RandSeed() {
@@ -9,15 +7,6 @@ std::uint32_t& RandSeed() {
   return seed;
 }
 
-void Randomize() {
-  SYSTEMTIME t;
-  GetSystemTime(&t);
-  RandSeed() = SeedFromTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
-}
-
-std::int32_t Random(std::int32_t n) {
-  RandSeed() = NextSeed(RandSeed());
-  return Scale(RandSeed(), static_cast<std::uint32_t>(n));
-}
+std::int32_t Random(std::int32_t n) { return Draw(RandSeed(), n); }
 
 }  // namespace sorvane

@@ -7,17 +7,22 @@
 namespace sorvane {
 
 std::uint32_t& RandSeed();
-// Seeds from the UTC milliseconds of the day (GetSystemTime).
+// Seeds from the UTC milliseconds of the day (GetSystemTime; Randomize.cpp).
 void Randomize();
-// A draw with bound n >= 1: 0..n-1.
+// A draw with bound n >= 1 from the process-wide seed: 0..n-1.
 std::int32_t Random(std::int32_t n);
-// The pure steps, for tests.
+// The steps of a draw.
 constexpr std::uint32_t NextSeed(std::uint32_t seed) { return seed * 134775813u + 1u; }
 constexpr std::int32_t Scale(std::uint32_t seed, std::uint32_t n) {
   return static_cast<std::int32_t>((std::uint64_t(seed) * n) >> 32);
 }
 constexpr std::uint32_t SeedFromTime(unsigned hour, unsigned minute, unsigned second, unsigned ms) {
   return ((hour * 60u + minute) * 60u + second) * 1000u + ms;
+}
+// A draw with bound n >= 1 from the given seed, which it steps.
+constexpr std::int32_t Draw(std::uint32_t& seed, std::int32_t n) {
+  seed = NextSeed(seed);
+  return Scale(seed, static_cast<std::uint32_t>(n));
 }
 
 }  // namespace sorvane

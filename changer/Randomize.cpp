@@ -1,0 +1,14 @@
+// Seeding needs the platform's clock; the generator itself is pure.
+#include <windows.h>
+
+#include "changer/Random.h"
+
+namespace sorvane {
+
+void Randomize() {
+  SYSTEMTIME t;
+  GetSystemTime(&t);
+  RandSeed() = SeedFromTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
+}
+
+}  // namespace sorvane

@@ -1,0 +1,15 @@
+// The stored settings over the settings file's profile calls.
+#pragma once
+#include <string>
+
+#include "settings/StoredSettings.h"
+
+namespace sorvane {
+
+// Reading never fails: a missing file gives the defaults.
+TStoredSettings LoadStoredSettings(const std::string& iniName);
+// Raises EError "<file> に書き込めません" at the first refused write; the
+// writes before it stay in the file.
+void SaveStoredSettings(const std::string& iniName, const TStoredSettings& s);
+
+}  // namespace sorvane

@@ -1,0 +1,271 @@
+// The stored settings and the desktop values as records: defaults, clamps,
+// the entry-key count, the style derived from the desktop values, and the
+// writes in their order.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "settings/DesktopValues.h"
+#include "settings/StoredSettings.h"
+
+using namespace sorvane;
+
+namespace {
+
+// A settings file as section/key -> text, counting the reads.
+struct TFakeProfile {
+  std::map<std::pair<std::string, std::string>, std::string> Values;
+  int Reads = 0;
+  TProfileRead Reader() {
+    return [this](const std::string& section, const std::string& key, const std::string& def) {
+      ++Reads;
+      const auto it = Values.find({section, key});
+      return it == Values.end() ? def : it->second;
+    };
+  }
+  void Apply(const std::vector<TProfileWrite>& writes) {
+    for (const TProfileWrite& w : writes) {
+      if (!w.EraseSection) Values[{w.Section, w.Key}] = w.Value;
+      else std::erase_if(Values, [&](const auto& v) { return v.first.first == w.Section; });
+    }
+  }
+};
+
+// The desktop values: null for a missing value; the names read, in order.
+struct TFakeDesktop {
+  std::map<std::string, const char*> Values;
+  std::string Raises;  // a value whose read raises
+  std::vector<std::string> Read;
+  TValueRead Reader() {
+    return [this](const std::string& name, const std::string& def) -> std::string {
+      Read.push_back(name);
+      if (name == Raises) throw std::runtime_error(name);
+      const auto it = Values.find(name);
+      return it == Values.end() || !it->second ? def : it->second;
+    };
+  }
+};
+
+}  // namespace
+
+TEST(StoredSettings, FreqValuesTakeDefaultsAndClamps) {
+  struct Case {
+    const char *On, *Min, *Random;  // null: key missing
+    bool AutoChange;
+    std::int32_t Period;
+    TChangeOrder Order;
+  } cases[] = {
+      {nullptr, nullptr, nullptr, false, 1, coRandom},
+      {"1", "0x1E", "0", true, 30, coListOrder},
+      {"yes", "0", "7", false, 1, coRandom},
+      {"2", "5000", "-5", true, 1440, coNone},
+      {"0", "-3", "-1", false, 1, coNone},
+      {" -1", "$5A0", "+1", true, 1440, coRandom},
+      {"0x", "12x", "0X0", false, 1, coListOrder},
+      {"", "", "", false, 1, coRandom},
+      {"$0", "1440", "2147483647", false, 1440, coRandom},
+      {"-0", "1441", "-2147483648", false, 1440, coNone},
+      {"0x1", "-2147483648", "$FFFFFFFF", true, 1, coNone},
+      {"1", "2147483647", "1", true, 1440, coRandom},
+  };
+  for (const Case& c : cases) {
+    TFakeProfile file;
+    if (c.On) file.Values[{"Freq", "On"}] = c.On;
+    if (c.Min) file.Values[{"Freq", "Min"}] = c.Min;
+    if (c.Random) file.Values[{"Freq", "Random"}] = c.Random;
+    const TStoredSettings s = ReadStoredSettings(file.Reader());
+    const std::string what = std::string(c.On ? c.On : "-") + "|" + (c.Min ? c.Min : "-") + "|" +
+                             (c.Random ? c.Random : "-");
+    EXPECT_EQ(s.AutoChange, c.AutoChange) << what;
+    EXPECT_EQ(s.Period, c.Period) << what;
+    EXPECT_EQ(s.Order, c.Order) << what;
+    EXPECT_TRUE(s.Paths.empty()) << what;
+  }
+}
+
+TEST(StoredSettings, CountGivesTheEntryKeysReadUpToAThousand) {
+  struct Case {
+    const char* Count;  // null: missing
+    std::size_t Keys;
+  } cases[] = {
+      {nullptr, 0}, {"", 0}, {"three", 0}, {"0", 0}, {"3", 3}, {"-2", 2}, {"73", 73}, {"100", 100},
+      {"999", 999}, {"1000", 1000}, {"1001", 1000}, {"-1001", 1000}, {"5000", 1000},
+      {"2147483647", 1000}, {"-2147483648", 1000}, {"$7FFFFFFF", 1000}, {"$80000000", 1000},
+  };
+  for (const Case& c : cases) {
+    TFakeProfile file;
+    if (c.Count) file.Values[{"List", "Count"}] = c.Count;
+    // Keys 1, 2 and 4 only: a missing key reads as "s".
+    file.Values[{"List", "1"}] = "C:\\A.BMP";
+    file.Values[{"List", "2"}] = "C:\\B.BMP";
+    file.Values[{"List", "4"}] = "C:\\D.BMP";
+    const TStoredSettings s = ReadStoredSettings(file.Reader());
+    ASSERT_EQ(s.Paths.size(), c.Keys) << (c.Count ? c.Count : "-");
+    EXPECT_EQ(file.Reads, int(c.Keys) + 4) << "Count, the keys, On, Random, Min";
+    const std::vector<std::string> head = {"C:\\A.BMP", "C:\\B.BMP", "s", "C:\\D.BMP", "s"};
+    for (std::size_t i = 0; i < c.Keys && i < head.size(); ++i) EXPECT_EQ(s.Paths[i], head[i]) << i;
+  }
+}
+
+TEST(StoredSettings, PathsAreCutTo255BytesAtACharacterBoundary) {
+  const std::string x254(254, 'x');
+  struct Case {
+    std::string Stored, Read;
+  } cases[] = {
+      {x254 + "y", x254 + "y"},
+      {x254 + "yz", x254 + "y"},
+      {std::string(1023, 'p'), std::string(255, 'p')},
+      // "表" (95 5C) across the 255th byte: cut before it, to 254 bytes.
+      {x254 + "\x95\x5C" + ".bmp", x254},
+      {std::string(253, 'x') + "\x95\x5C" + "\x83\x5C", std::string(253, 'x') + "\x95\x5C"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    TFakeProfile file;
+    file.Values[{"List", "Count"}] = "1";
+    file.Values[{"List", "1"}] = c.Stored;
+    EXPECT_EQ(ReadStoredSettings(file.Reader()).Paths, std::vector<std::string>{c.Read}) << c.Stored.size();
+  }
+}
+
+TEST(StoredSettings, WritesEraseTheListThenEntriesCountAndFreqValues) {
+  TStoredSettings s;
+  s.Paths = {"C:\\PICTURES\\SEA.BMP", "C:\\PICTURES\\HILL.BMP"};
+  s.AutoChange = true;
+  s.Period = 30;
+  s.Order = coListOrder;
+  const std::vector<TProfileWrite> expected = {
+      {"List", "", "", true},
+      {"List", "1", "C:\\PICTURES\\SEA.BMP"},
+      {"List", "2", "C:\\PICTURES\\HILL.BMP"},
+      {"List", "Count", "2"},
+      {"Freq", "On", "1"},
+      {"Freq", "Min", "30"},
+      {"Freq", "Random", "0"},
+  };
+  EXPECT_EQ(StoredSettingsWrites(s), expected);
+
+  TStoredSettings none;
+  none.Order = coNone;
+  none.Period = 1440;
+  const std::vector<TProfileWrite> emptied = {
+      {"List", "", "", true}, {"List", "Count", "0"}, {"Freq", "On", "0"},
+      {"Freq", "Min", "1440"}, {"Freq", "Random", "-1"},
+  };
+  EXPECT_EQ(StoredSettingsWrites(none), emptied);
+
+  // What is written reads back, and an old longer list leaves no keys behind.
+  TFakeProfile file;
+  std::vector<std::string> old(12, "C:\\OLD.BMP");
+  file.Apply(StoredSettingsWrites({old, false, 5, coRandom}));
+  s.Paths.push_back(s.Paths[0]);  // duplicates stay
+  file.Apply(StoredSettingsWrites(s));
+  const TStoredSettings back = ReadStoredSettings(file.Reader());
+  EXPECT_EQ(back.Paths, s.Paths);
+  EXPECT_EQ(back.AutoChange, s.AutoChange);
+  EXPECT_EQ(back.Period, s.Period);
+  EXPECT_EQ(back.Order, s.Order);
+  EXPECT_EQ(file.Values.size(), 3u + 1 + 3);
+}
+
+TEST(DesktopValues, StyleComesFromWallpaperStyleAndTileText) {
+  struct Case {
+    const char *Wallpaper, *Style, *Tile;  // null: value missing
+    TDispStyle Expected;
+  } cases[] = {
+      {nullptr, "2", "1", dsNone},       {"", "2", "1", dsNone},           {"C:\\W.BMP", "0", "0", dsCenter},
+      {"C:\\W.BMP", nullptr, nullptr, dsCenter}, {"C:\\W.BMP", "0", "1", dsTile}, {"C:\\W.BMP", "0", "", dsTile},
+      {"C:\\W.BMP", "0", "00", dsTile},  {"C:\\W.BMP", "0", "0x", dsTile}, {"C:\\W.BMP", "0", "01", dsTile},
+      {"C:\\W.BMP", "0", " 0", dsTile},  {"C:\\W.BMP", "2", "0", dsStretch}, {"C:\\W.BMP", "0x2", "1", dsStretch},
+      {"C:\\W.BMP", " +2", "", dsStretch}, {"C:\\W.BMP", "$2", nullptr, dsStretch},
+      {"C:\\W.BMP", "two", "0", dsCenter}, {"C:\\W.BMP", "1", "0", dsCenter}, {"C:\\W.BMP", "3", "1", dsTile},
+      {"C:\\W.BMP", "", "0", dsCenter},
+  };
+  for (const Case& c : cases) {
+    TFakeDesktop desk;
+    desk.Values = {{"Wallpaper", c.Wallpaper}, {"WallpaperStyle", c.Style}, {"TileWallpaper", c.Tile}};
+    TDesktopValues v;
+    v.Style = dsStretch;
+    v.Wallpaper = "C:\\BEFORE.BMP";
+    ReadStyleAndWallpaper(desk.Reader(), v);
+    const std::string what = std::string(c.Wallpaper ? c.Wallpaper : "-") + "|" + (c.Style ? c.Style : "-") +
+                             "|" + (c.Tile ? c.Tile : "-");
+    EXPECT_EQ(v.Style, c.Expected) << what;
+    EXPECT_EQ(v.Wallpaper, c.Wallpaper ? c.Wallpaper : "") << what;
+    // WallpaperStyle is read, and so can fail, only when a wallpaper is set.
+    std::vector<std::string> reads = {"TileWallpaper", "Wallpaper"};
+    if (c.Expected != dsNone) reads.push_back("WallpaperStyle");
+    EXPECT_EQ(desk.Read, reads) << what;
+  }
+}
+
+TEST(DesktopValues, ReadsTakeDefaultsCutTheWallpaperAndStoreNothingOnFailure) {
+  // Missing: "0"; present with no data: empty.
+  TFakeDesktop desk;
+  TDesktopValues v;
+  for (const bool xMissing : {true, false}) {
+    desk.Values = {{"WallPaperOriginX", xMissing ? nullptr : ""}, {"WallPaperOriginY", xMissing ? "" : nullptr}};
+    v.OriginX = v.OriginY = "9";
+    ReadOriginX(desk.Reader(), v);
+    ReadOriginY(desk.Reader(), v);
+    EXPECT_EQ(v.OriginX, xMissing ? "0" : "");
+    EXPECT_EQ(v.OriginY, xMissing ? "" : "0");
+  }
+
+  const std::string longPath = "C:\\" + std::string(251, 'g') + "\x95\x5C.bmp";
+  desk.Values = {{"Wallpaper", longPath.c_str()}, {"WallPaperOriginX", "left"}};
+  ReadStyleAndWallpaper(desk.Reader(), v);
+  ReadOriginX(desk.Reader(), v);
+  EXPECT_EQ(v.Wallpaper, longPath.substr(0, 254));
+  EXPECT_EQ(v.Style, dsCenter);
+  EXPECT_EQ(v.OriginX, "left");
+
+  for (const char* failing : {"TileWallpaper", "Wallpaper", "WallpaperStyle"}) {
+    TFakeDesktop bad;
+    bad.Values = {{"Wallpaper", "C:\\NEW.BMP"}, {"WallpaperStyle", "2"}};
+    bad.Raises = failing;
+    TDesktopValues kept;
+    kept.Style = dsTile;
+    kept.Wallpaper = "C:\\OLD.BMP";
+    EXPECT_THROW(ReadStyleAndWallpaper(bad.Reader(), kept), std::runtime_error) << failing;
+    EXPECT_EQ(kept.Style, dsTile) << failing;
+    EXPECT_EQ(kept.Wallpaper, "C:\\OLD.BMP") << failing;
+  }
+}
+
+TEST(DesktopValues, WritesFollowTheStyleAndKeepTheOriginTexts) {
+  struct Case {
+    TDispStyle Style;
+    const char *WallpaperStyle, *Tile;
+  } cases[] = {{dsNone, "0", "0"}, {dsCenter, "0", "0"}, {dsTile, "0", "1"}, {dsStretch, "2", "0"}};
+  for (const Case& c : cases) {
+    TDesktopValues v;
+    v.Style = c.Style;
+    v.OriginX = "x y";
+    v.OriginY = "";
+    const std::vector<TValueWrite> expected = {
+        {"WallpaperStyle", c.WallpaperStyle}, {"TileWallpaper", c.Tile},
+        {"WallPaperOriginX", "x y"}, {"WallPaperOriginY", ""}};
+    EXPECT_EQ(DesktopWrites(v), expected) << c.Style;
+  }
+}
+
+TEST(DesktopValues, ExecuteRemovesKeepsOrAppliesTheSelection) {
+  struct Case {
+    TDispStyle Style;
+    bool AutoChange;
+    std::int32_t Selected;
+    TExecuteWallpaper Expected;
+  } cases[] = {
+      {dsNone, false, 0, TExecuteWallpaper::Remove},    {dsNone, true, -1, TExecuteWallpaper::Remove},
+      {dsCenter, false, 0, TExecuteWallpaper::Selected}, {dsStretch, false, 5, TExecuteWallpaper::Selected},
+      {dsTile, true, 0, TExecuteWallpaper::Keep},        {dsCenter, false, -1, TExecuteWallpaper::Keep},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(WallpaperAtExecute(c.Style, c.AutoChange, c.Selected), c.Expected)
+        << c.Style << " " << c.AutoChange << " " << c.Selected;
+}
