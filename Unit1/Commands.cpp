@@ -72,10 +72,7 @@ void TForm1::BtnOKClick(TObject*) {
   SetFreq(Freq->Position());
   FreqMin = Freq->Position();
   SaveSettings();
-  if (ChgMode->ItemIndex() == 0) {
-    const int sel = ListBox->ItemIndex();
-    ListPos = sel >= 0 ? sel : 0;
-  }
+  Schedule.TakeSelection(sorvane::TChangeOrder(ChgMode->ItemIndex()), ListBox->ItemIndex());
   Timer->SetEnabled(AutoChg->Checked());
   UpdateControls();
   GoToTray();

@@ -7,6 +7,7 @@
 
 #include "TaskBar/TaskBar.h"
 #include "app/ShortStr.h"
+#include "changer/Schedule.h"
 #include "ui/Dialogs.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
@@ -73,28 +74,31 @@ class TForm1 : public TForm {
   TMenuItem* N2 = nullptr;
   TMenuItem* PopQuit = nullptr;
 
+  // The changer's state; the fields below are the window's names for it.
+  sorvane::TSchedule Schedule;
+
   // Fields, in declared order.
   TShortStr WorkStr;  // paths read back and the tray text, at most 255 bytes
-  std::int32_t MinCount = 0;
-  std::int32_t FreqMin = 0;
-  std::int32_t ListPos = 0;
-  std::int32_t CurPos = 0;
+  std::int32_t& MinCount = Schedule.MinCount;
+  std::int32_t& FreqMin = Schedule.FreqMin;
+  std::int32_t& ListPos = Schedule.ListPos;
+  std::int32_t& CurPos = Schedule.CurPos;
   bool Painted = false;
-  bool Paused = false;
+  bool& Paused = Schedule.Paused;
   std::string IniName;
 
-  // Start-up and quit (app/).
+  // Start-up and quit.
   void FormCreate(TObject* sender);
   void BtnQuitClick(TObject* sender);
   void PopQuitClick(TObject* sender);
   // A beep and the warning box with the single button "はい(&Y)".
   void Warn(const std::string& text);
 
-  // Settings file and desktop state (settings/).
+  // Settings file and desktop state, over the records of settings/.
   void LoadSettings();
   void SaveSettings();
 
-  // Changer and tray text (changer/).
+  // Changer and tray text, over the schedule of changer/.
   void TimerTimer(TObject* sender);
   void ChangeWallPaper();
   void PopSendClick(TObject* sender);
@@ -105,7 +109,7 @@ class TForm1 : public TForm {
   void FreqViewChange(TObject* sender);
   void UpdateTips();
 
-  // Control rules and commands (Unit1/).
+  // Control rules and commands.
   void UpdateControls();
   void GoToTray();
   void BtnOKClick(TObject* sender);
@@ -117,7 +121,7 @@ class TForm1 : public TForm {
   void FormPaint(TObject* sender);
   void TaskBarTrayClick(TMouseButton button);
 
-  // Candidate list and preview (Unit1/).
+  // Candidate list and preview.
   void ListBoxClick(TObject* sender);
   void DelBtnClick(TObject* sender);
   void ClrBtnClick(TObject* sender);

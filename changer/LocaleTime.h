@@ -7,10 +7,8 @@ namespace sorvane {
 
 // The format as last read.
 const TShortTimeFormat& ShortTimeFormat();
-// Reads the user's default locale now.
+// Reads the user's default locale now (at start, and whenever the regional
+// settings may have changed).
 void ReadShortTimeFormat();
-// Reads the format and re-reads it on every WM_SETTINGCHANGE that reaches
-// the application window.
-void FollowLocaleTimeFormat();
 
 }  // namespace sorvane

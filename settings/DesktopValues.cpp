@@ -1,6 +1,5 @@
 #include "settings/DesktopValues.h"
 
-#include "app/Mbcs.h"
 #include "settings/StoredSettings.h"
 #include "settings/StrToInt.h"
 
@@ -9,7 +8,7 @@ namespace sorvane {
 void ReadStyleAndWallpaper(const TValueRead& read, TDesktopValues& v) {
   // Bytes, not characters: the value is plain digits when it means anything.
   const std::string tile = read("TileWallpaper", "0").substr(0, 2);
-  std::string wallpaper = CutAtCharBoundary(read("Wallpaper", ""), kMaxPathBytes);
+  std::string wallpaper = read("Wallpaper", "");
   TDispStyle style = dsNone;
   if (!wallpaper.empty()) {
     if (StrToIntDef(read("WallpaperStyle", ""), 0) == 2) style = dsStretch;
@@ -18,6 +17,8 @@ void ReadStyleAndWallpaper(const TValueRead& read, TDesktopValues& v) {
   v.Style = style;
   v.Wallpaper = std::move(wallpaper);
 }
+
+bool TDesktopValues::WallpaperFitsList() const { return Wallpaper.size() <= kMaxPathBytes; }
 
 void ReadOriginX(const TValueRead& read, TDesktopValues& v) { v.OriginX = read("WallPaperOriginX", "0"); }
 

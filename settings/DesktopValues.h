@@ -14,10 +14,13 @@ namespace sorvane {
 
 struct TDesktopValues {
   TDispStyle Style = dsNone;
-  std::string Wallpaper;  // the current wallpaper (read only), 255 bytes at most; empty: none
+  std::string Wallpaper;  // the current wallpaper (read only), whole; empty: none
   std::string OriginX = "0";
   std::string OriginY = "0";
   std::uint32_t Color = 0;  // the background, 0x00BBGGRR
+  // A name longer than the list keeps would be listed cut, naming no file
+  // (or another one): only a name that fits whole joins the list.
+  bool WallpaperFitsList() const;
 };
 
 // The text of a value under "desktop", or def when it is missing. May raise.

@@ -12,11 +12,13 @@ TStoredSettings LoadStoredSettings(const std::string& iniName) {
 }
 
 void SaveStoredSettings(const std::string& iniName, const TStoredSettings& s) {
-  const TIniFile ini(iniName);
+  TIniReplacement file(iniName);
+  const TIniFile ini(file.Name(), iniName);
   for (const TProfileWrite& w : StoredSettingsWrites(s)) {
     if (w.EraseSection) ini.EraseSection(w.Section.c_str());
     else ini.WriteString(w.Section.c_str(), w.Key, w.Value);
   }
+  file.Commit();
 }
 
 }  // namespace sorvane

@@ -203,7 +203,7 @@ TEST(DesktopValues, StyleComesFromWallpaperStyleAndTileText) {
   }
 }
 
-TEST(DesktopValues, ReadsTakeDefaultsCutTheWallpaperAndStoreNothingOnFailure) {
+TEST(DesktopValues, ReadsTakeDefaultsKeepTheWallpaperWholeAndStoreNothingOnFailure) {
   // Missing: "0"; present with no data: empty.
   TFakeDesktop desk;
   TDesktopValues v;
@@ -220,7 +220,8 @@ TEST(DesktopValues, ReadsTakeDefaultsCutTheWallpaperAndStoreNothingOnFailure) {
   desk.Values = {{"Wallpaper", longPath.c_str()}, {"WallPaperOriginX", "left"}};
   ReadStyleAndWallpaper(desk.Reader(), v);
   ReadOriginX(desk.Reader(), v);
-  EXPECT_EQ(v.Wallpaper, longPath.substr(0, 254));
+  EXPECT_EQ(v.Wallpaper, longPath);  // too long for the list: it is not listed cut
+  EXPECT_FALSE(v.WallpaperFitsList());
   EXPECT_EQ(v.Style, dsCenter);
   EXPECT_EQ(v.OriginX, "left");
 

@@ -7,7 +7,10 @@
 
 void TForm1::FormCreate(TObject*) {
   sorvane::Randomize();
-  sorvane::FollowLocaleTimeFormat();
+  sorvane::ReadShortTimeFormat();
+  TNotifyEvent reread;
+  reread.Code = [](void*, TObject*) { sorvane::ReadShortTimeFormat(); };
+  Application->OnSettingChange = reread;
   DragAcceptFiles(Handle(), TRUE);
   DragAcceptFiles(Application->Handle(), TRUE);
   IniName = sorvane::IniNameFromModule();

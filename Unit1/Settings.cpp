@@ -1,0 +1,94 @@
+// LoadSettings and SaveSettings: the window's side of the stored settings
+// and the desktop values. The records do the reading, the defaults and the
+// clamps; here their values go into the controls and back, in the order the
+// user sees the effects.
+#include <windows.h>
+
+#include "Unit1/Unit1.h"
+#include "settings/Desktop.h"
+#include "settings/DesktopStore.h"
+#include "settings/ProfileStore.h"
+
+using namespace sorvane;
+
+namespace {
+
+bool SameText(const std::string& a, const std::string& b) {
+  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
+         CSTR_EQUAL;
+}
+
+bool Listed(TListBox& list, const std::string& path) {
+  for (int i = 0; i < list.Count(); ++i)
+    if (SameText(list.Item(i), path)) return true;
+  return false;
+}
+
+}  // namespace
+
+void TForm1::LoadSettings() {
+  const TStoredSettings stored = LoadStoredSettings(IniName);
+  for (const std::string& path : stored.Paths) {
+    WorkStr = path;
+    if (FileExists(WorkStr.Str())) ListBox->Add(WorkStr.Str());
+  }
+  AutoChg->SetChecked(stored.AutoChange);
+  ChgMode->SetItemIndex(stored.Order);
+  SetFreq(stored.Period);
+  FreqMin = Freq->Position();
+  ListPos = 0;
+
+  {  // "Control panel" stays open for the desktop half, however it ends.
+    TDesktopRegistry reg;
+    const TValueRead read = DesktopReader(reg);
+    TDesktopValues desk;
+    ReadStyleAndWallpaper(read, desk);
+    WorkStr = desk.Wallpaper;
+    DispType->SetItemIndex(desk.Style);
+    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(*ListBox, desk.Wallpaper))
+      ListBox->Add(desk.Wallpaper);
+    // The rules cleared the check mark if "壁紙なし" was shown when the
+    // file's value was put in; with the stored style in place it comes back.
+    if (DispType->ItemIndex() != dsNone) AutoChg->SetChecked(stored.AutoChange);
+    ReadOriginX(read, desk);
+    OrgX->SetText(desk.OriginX);
+    ReadOriginY(read, desk);
+    OrgY->SetText(desk.OriginY);
+  }
+  ColorView->SetColor(GetSysColor(COLOR_BACKGROUND));
+  UpdateControls();
+}
+
+void TForm1::SaveSettings() {
+  TStoredSettings stored;
+  for (int i = 0; i < ListBox->Count(); ++i) stored.Paths.push_back(ListBox->Item(i));
+  stored.AutoChange = AutoChg->Checked();
+  stored.Period = Freq->Position();
+  stored.Order = TChangeOrder(ChgMode->ItemIndex());
+  SaveStoredSettings(IniName, stored);
+
+  TDesktopValues desk;
+  desk.Style = TDispStyle(DispType->ItemIndex());
+  desk.OriginX = OrgX->Text();
+  desk.OriginY = OrgY->Text();
+  desk.Color = ColorToRGB(ColorView->Color());
+  SaveDesktopValues(desk);
+
+  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), ListBox->ItemIndex())) {
+    case TExecuteWallpaper::Keep:
+      return;
+    case TExecuteWallpaper::Remove:
+      SetDeskWallpaper(nullptr);
+      return;
+    case TExecuteWallpaper::Selected:
+      break;
+  }
+  const std::string path = ListBox->Item(ListBox->ItemIndex());
+  if (FileExists(path)) {
+    SetDeskWallpaper(path.c_str());
+    return;
+  }
+  Warn("画像が見つかりません。壁紙を変更できません。");
+  Warn("この画像を壁紙候補から除外します");
+  DeleteSelected();
+}
