@@ -1,10 +1,10 @@
 #include "TaskBar/TaskBar.h"
 
 #include <cstring>
-#include "app/Error.h"
 
 #include "app/Application.h"
-#include "app/Mbcs.h"
+#include "base/Error.h"
+#include "base/Mbcs.h"
 
 namespace {
 constexpr std::size_t kTipsMax = 255;

@@ -1,6 +1,6 @@
 #include "Unit1/DropFilter.h"
 
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
 
 namespace sorvane {
 

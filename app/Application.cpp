@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/ErrorText.h"
+#include "base/ErrorText.h"
 #include "ui/Forms.h"
 
 TApplication* Application = nullptr;

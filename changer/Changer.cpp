@@ -1,11 +1,11 @@
 // The minute tick, the choice of the next picture, the tray menu commands
 // and the period controls.
 #include "Unit1/Unit1.h"
-#include "app/Error.h"
-#include "app/Mbcs.h"
+#include "base/Error.h"
+#include "base/Mbcs.h"
+#include "base/StrToInt.h"
 #include "changer/Random.h"
 #include "settings/Desktop.h"
-#include "settings/StrToInt.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "changer/TipText.h"
 
-#include "app/ShortStr.h"
+#include "base/ShortStr.h"
 
 namespace sorvane {
 

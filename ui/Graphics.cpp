@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Error.h"
-#include "app/Mbcs.h"
+#include "base/Error.h"
+#include "base/Mbcs.h"
 
 TPicture::~TPicture() { Clear(); }
 
