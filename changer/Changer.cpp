@@ -2,6 +2,7 @@
 // and the period controls.
 #include "Unit1/Unit1.h"
 #include "base/Error.h"
+#include "base/Kinds.h"
 #include "base/Mbcs.h"
 #include "base/StrToInt.h"
 #include "changer/Random.h"
@@ -29,10 +30,10 @@ void TForm1::TimerTimer(TObject*) {
 }
 
 void TForm1::ChangeWallPaper() {
-  if (DispType->ItemIndex() == 0) return;
+  if (DispType->ItemIndex() == sorvane::dsNone) return;
   const std::int32_t n = ListBox->Count();
   if (n <= 0) return;
-  if (ChgMode->ItemIndex() == 1) {
+  if (ChgMode->ItemIndex() == sorvane::coRandom) {
     CurPos = sorvane::Random(n);
   } else {
     // The list may have shrunk below ListPos while the window was open.

@@ -6,10 +6,15 @@
 #include <string>
 
 #include "Unit1/Unit1.h"
+#include "base/Kinds.h"
 #include "settings/Desktop.h"
 #include "settings/IniFile.h"
 #include "settings/Registry.h"
 
+using sorvane::dsCenter;
+using sorvane::dsNone;
+using sorvane::dsStretch;
+using sorvane::dsTile;
 using sorvane::TDesktopRegistry;
 using sorvane::TIniFile;
 
@@ -19,8 +24,6 @@ namespace {
 // than dropping can build, few enough that a hand-edited Count cannot stall
 // start-up.
 constexpr std::int64_t kMaxEntryKeys = 1000;
-
-enum TDispStyle { dsNone = 0, dsCenter = 1, dsTile = 2, dsStretch = 3 };
 
 bool SameText(const std::string& a, const std::string& b) {
   return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), int(a.size()), b.data(), int(b.size())) ==
