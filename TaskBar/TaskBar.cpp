@@ -1,10 +1,11 @@
 #include "TaskBar/TaskBar.h"
 
 #include <cstring>
-#include "app/Error.h"
 
 #include "app/Application.h"
-#include "app/Mbcs.h"
+#include "base/Error.h"
+#include "base/Mbcs.h"
+#include "ui/WindowClass.h"
 
 namespace {
 constexpr std::size_t kTipsMax = 255;
@@ -36,14 +37,7 @@ void TIcon::Clear() {
 // ----------------------------------------------------------------- TTaskBar
 
 TTaskBar::TTaskBar(TComponent* owner) : TComponent(owner) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kWindowClass;
-    registered = RegisterClassA(&wc) != 0;
-  }
+  sorvane::RegisterWindowClass(kWindowClass, WindowProc);
   // Zero size, never shown: it only receives the shell's callbacks. The
   // creation parameter routes even the first messages to TrayWndProc.
   CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

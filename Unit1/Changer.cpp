@@ -2,13 +2,13 @@
 // commands and the period controls. The schedule decides; here the picture
 // is set, the controls and the tip follow.
 #include "Unit1/Unit1.h"
-#include "app/Error.h"
-#include "app/Mbcs.h"
+#include "base/Error.h"
+#include "base/Mbcs.h"
 #include "changer/LocaleTime.h"
 #include "changer/Random.h"
 #include "changer/TipText.h"
 #include "settings/Desktop.h"
-#include "settings/StrToInt.h"
+#include "base/StrToInt.h"
 
 using namespace sorvane;
 

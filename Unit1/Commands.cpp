@@ -1,10 +1,11 @@
 // Control state rules and the window's commands.
 #include "Unit1/Unit1.h"
 #include "app/Application.h"
+#include "base/Kinds.h"
 
 void TForm1::UpdateControls() {
   // Block 1: display style.
-  if (DispType->ItemIndex() == 0) {
+  if (DispType->ItemIndex() == sorvane::dsNone) {
     ListBox->SetEnabled(false);
     ListBox->SetItemIndex(-1);
     ClearPreview();
@@ -18,7 +19,7 @@ void TForm1::UpdateControls() {
     ListBox->SetEnabled(true);
     DelBtn->SetEnabled(ListBox->ItemIndex() != 0);
     ClrBtn->SetEnabled(ListBox->Count() > 0);
-    SetBase->SetEnabled(DispType->ItemIndex() == 1);
+    SetBase->SetEnabled(DispType->ItemIndex() == sorvane::dsCenter);
     AutoChg->SetEnabled(true);
   }
 
@@ -40,7 +41,7 @@ void TForm1::UpdateControls() {
   FreqView->SetEnabled(autoChg);
   Freq->SetEnabled(autoChg);
   PopSend->SetEnabled(autoChg);
-  PopRew->SetEnabled(autoChg && ChgMode->ItemIndex() == 0);
+  PopRew->SetEnabled(autoChg && ChgMode->ItemIndex() == sorvane::coListOrder);
   PopPause->SetEnabled(autoChg);
 }
 

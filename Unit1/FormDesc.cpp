@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "Unit1/Unit1.h"
+#include "base/Kinds.h"
 
 namespace {
 
@@ -193,9 +194,9 @@ void TForm1::CreateComponents() {
 
   // First values and properties beyond the table.
   DispType->SetItems({"壁紙なし", "画面中央", "タイル状", "全面拡大"});
-  DispType->SetItemIndex(1);
+  DispType->SetItemIndex(sorvane::dsCenter);
   ChgMode->SetItems({"リスト順　", "ランダム　"});
-  ChgMode->SetItemIndex(0);
+  ChgMode->SetItemIndex(sorvane::coListOrder);
   Freq->SmallChange = 1;
   Freq->LargeChange = 1;
   Freq->SetParams(1, 1, 1440);

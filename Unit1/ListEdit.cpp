@@ -1,7 +1,7 @@
 // Candidate list editing and the preview.
-#include "Unit1/DropFilter.h"
 #include "Unit1/Unit1.h"
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
+#include "picture/FileKind.h"
 #include "settings/Desktop.h"
 
 namespace {

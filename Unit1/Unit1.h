@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TaskBar/TaskBar.h"
-#include "app/ShortStr.h"
+#include "base/ShortStr.h"
 #include "changer/Schedule.h"
 #include "ui/Dialogs.h"
 #include "ui/ExtCtrls.h"

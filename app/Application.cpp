@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "app/ErrorText.h"
+#include "base/ErrorText.h"
 #include "ui/Forms.h"
+#include "ui/WindowClass.h"
 
 TApplication* Application = nullptr;
 
@@ -46,13 +47,7 @@ void ShowWinNoAnimate(HWND wnd, int cmdShow) {
 TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(nullptr)) {
   Application = this;
   FIcon = LoadIconA(FInstance, "MAINICON");
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = FInstance;
-  wc.hIcon = FIcon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kAppClass;
-  RegisterClassA(&wc);
+  sorvane::RegisterWindowClass(kAppClass, WndProc, 0, FIcon, LoadCursor(nullptr, IDC_ARROW));
   // Zero size, centred: it carries the taskbar button and is never seen.
   FHandle = CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,

@@ -3,7 +3,7 @@
 
 #include "Unit1/Unit1.h"
 #include "app/Application.h"
-#include "app/Error.h"
+#include "base/Error.h"
 
 #include <new>
 

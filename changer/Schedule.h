@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "settings/Choices.h"
+#include "base/Kinds.h"
 
 namespace sorvane {
 

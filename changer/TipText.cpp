@@ -1,6 +1,7 @@
 #include "changer/TipText.h"
 
-#include "app/ShortStr.h"
+#include "base/Kinds.h"
+#include "base/ShortStr.h"
 
 namespace sorvane {
 
@@ -35,9 +36,9 @@ namespace {
 
 const char* StyleWord(std::int32_t dispType) {
   switch (dispType) {
-    case 0: return "壁紙なし";
-    case 1: return "中央へ";
-    case 2: return "タイル敷";
+    case dsNone: return "壁紙なし";
+    case dsCenter: return "中央へ";
+    case dsTile: return "タイル敷";
     default: return "全面拡大";
   }
 }
@@ -59,7 +60,7 @@ std::string ComposeTip(const TTipInput& in) {
     s += "分]";
     s += std::to_string(in.Count);
     s += "枚→";
-    s += in.ChgMode == 0 ? "順次～" : "任意～";
+    s += in.ChgMode == coListOrder ? "順次～" : "任意～";
   } else {
     s += "随時～";
   }

@@ -36,8 +36,8 @@ struct TTipInput {
   std::string DueTime;  // the formatted due time, used when running
   std::int32_t FreqMin = 1;
   std::int32_t Count = 0;  // entries in the list
-  std::int32_t ChgMode = 0;
-  std::int32_t DispType = 0;
+  std::int32_t ChgMode = 0;   // item index: TChangeOrder, or -1
+  std::int32_t DispType = 0;  // item index: TDispStyle, or -1
 };
 
 // "Sorvane：" followed by the pieces; each append keeps at most 255 bytes

@@ -1,7 +1,7 @@
 #include "settings/DesktopValues.h"
 
 #include "settings/StoredSettings.h"
-#include "settings/StrToInt.h"
+#include "base/StrToInt.h"
 
 namespace sorvane {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/Choices.h"
+#include "base/Kinds.h"
 
 namespace sorvane {
 

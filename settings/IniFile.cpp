@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "app/Error.h"
-#include "app/Mbcs.h"
-#include "settings/StrToInt.h"
+#include "base/Error.h"
+#include "base/Mbcs.h"
+#include "base/StrToInt.h"
 
 namespace sorvane {
 

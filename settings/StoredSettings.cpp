@@ -1,7 +1,7 @@
 #include "settings/StoredSettings.h"
 
-#include "app/Mbcs.h"
-#include "settings/StrToInt.h"
+#include "base/Mbcs.h"
+#include "base/StrToInt.h"
 
 namespace sorvane {
 

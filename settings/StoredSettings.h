@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/Choices.h"
+#include "base/Kinds.h"
 
 namespace sorvane {
 

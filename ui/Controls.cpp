@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "ui/WindowClass.h"
 
 COLORREF ColorToRGB(COLORREF c) {
   if (c & 0x80000000u) return GetSysColor(int(c & 0xFF));
@@ -307,17 +308,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
 
 const char* TWinControl::ContainerClass() {
   static const char kName[] = "TSorvaneContainer";
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = StdWndProc;
-    wc.hInstance = Application->Instance();
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kName;
-    RegisterClassA(&wc);
-    registered = true;
-  }
+  sorvane::RegisterWindowClass(kName, StdWndProc, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW));
   return kName;
 }
 
@@ -337,15 +328,7 @@ LRESULT CALLBACK UtilWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 HWND AllocateHWnd(TMessageSink* sink) {
   static const char kName[] = "TPUtilWindow";
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = UtilWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kName;
-    RegisterClassA(&wc);
-    registered = true;
-  }
+  sorvane::RegisterWindowClass(kName, UtilWndProc);
   HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, kName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
   if (wnd) SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(sink));

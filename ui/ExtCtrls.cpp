@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/Application.h"
-#include "app/Error.h"
+#include "base/Error.h"
 
 // ------------------------------------------------------------------ TBevel
 

@@ -1,7 +1,5 @@
 #include "ui/StdCtrls.h"
 
-#include "app/Application.h"
-
 // ------------------------------------------------------------------ TButton
 
 bool TButton::Notify(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {

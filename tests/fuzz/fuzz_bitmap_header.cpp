@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ui/BitmapFile.h"
+#include "picture/BitmapFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   sorvane::TBitmapLayout l;

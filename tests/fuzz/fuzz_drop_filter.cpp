@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "Unit1/DropFilter.h"
+#include "picture/FileKind.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string name(reinterpret_cast<const char*>(data), size);

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/ErrorText.h"
-#include "app/Mbcs.h"
+#include "base/ErrorText.h"
+#include "base/Mbcs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string msg(reinterpret_cast<const char*>(data), size);

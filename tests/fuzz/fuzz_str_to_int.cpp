@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/StrToInt.h"
+#include "base/StrToInt.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string s(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
 #include "changer/TipText.h"
 
 namespace {

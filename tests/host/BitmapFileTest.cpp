@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "ui/BitmapFile.h"
+#include "picture/BitmapFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The random generator's exact sequence and the drop filter's name rule.
 #include <gtest/gtest.h>
 
-#include "Unit1/DropFilter.h"
 #include "changer/Random.h"
+#include "picture/FileKind.h"
 
 using namespace sorvane;
 

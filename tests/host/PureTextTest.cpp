@@ -4,10 +4,10 @@
 
 #include <climits>
 
-#include "app/ErrorText.h"
-#include "app/Mbcs.h"
+#include "base/ErrorText.h"
+#include "base/Mbcs.h"
+#include "base/StrToInt.h"
 #include "settings/IniName.h"
-#include "settings/StrToInt.h"
 
 using namespace sorvane;
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
 #include "changer/Random.h"
 #include "changer/TipText.h"
 

@@ -1,4 +1,4 @@
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
 
 namespace sorvane {
 

@@ -1,6 +1,6 @@
-#include "app/ErrorText.h"
+#include "base/ErrorText.h"
 
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
 
 namespace sorvane {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Mbcs.h"
+#include "base/Mbcs.h"
 
 class TShortStr {
  public:

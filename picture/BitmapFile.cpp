@@ -1,25 +1,17 @@
-#include "ui/BitmapFile.h"
+#include "picture/BitmapFile.h"
 
 #include <cstring>
 
-namespace sorvane {
+#include "picture/LittleEndian.h"
 
-namespace {
-std::uint32_t U32(const unsigned char* b, std::size_t at) {
-  return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
-         std::uint32_t(b[at + 3]) << 24;
-}
-std::uint16_t U16(const unsigned char* b, std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); }
-std::int32_t I32(const unsigned char* b, std::size_t at) { return std::int32_t(U32(b, at)); }
-std::int16_t I16(const unsigned char* b, std::size_t at) { return std::int16_t(U16(b, at)); }
-}  // namespace
+namespace sorvane {
 
 bool ParseBitmapFile(const unsigned char* f, std::size_t size, TBitmapLayout& out) {
   constexpr std::size_t kFileHeader = 14;
   if (size < 2 || f[0] != 'B' || f[1] != 'M') return false;
   if (size < kFileHeader + 12) return false;
-  const std::uint32_t offBits = U32(f, 10);
-  const std::uint32_t hdrSize = U32(f, kFileHeader);
+  const std::uint32_t offBits = LeU32(f, 10);
+  const std::uint32_t hdrSize = LeU32(f, kFileHeader);
   if (hdrSize > size - kFileHeader) return false;
 
   std::int64_t w = 0, h = 0;
@@ -29,20 +21,20 @@ bool ParseBitmapFile(const unsigned char* f, std::size_t size, TBitmapLayout& ou
   unsigned rgbSize = 4;
   bool masksInHeader = false;
   if (hdrSize == 12) {  // OS/2 and Windows 2 core header
-    w = U16(f, kFileHeader + 4);
-    h = I16(f, kFileHeader + 6);
-    planes = U16(f, kFileHeader + 8);
-    bits = U16(f, kFileHeader + 10);
+    w = LeU16(f, kFileHeader + 4);
+    h = LeI16(f, kFileHeader + 6);
+    planes = LeU16(f, kFileHeader + 8);
+    bits = LeU16(f, kFileHeader + 10);
     rgbSize = 3;
     if (h < 0) return false;
   } else if (hdrSize == 40 || hdrSize == 52 || hdrSize == 56 || hdrSize == 108 || hdrSize == 124) {
-    w = I32(f, kFileHeader + 4);
-    h = I32(f, kFileHeader + 8);
-    planes = U16(f, kFileHeader + 12);
-    bits = U16(f, kFileHeader + 14);
-    compression = U32(f, kFileHeader + 16);
-    sizeImage = U32(f, kFileHeader + 20);
-    clrUsed = U32(f, kFileHeader + 32);
+    w = LeI32(f, kFileHeader + 4);
+    h = LeI32(f, kFileHeader + 8);
+    planes = LeU16(f, kFileHeader + 12);
+    bits = LeU16(f, kFileHeader + 14);
+    compression = LeU32(f, kFileHeader + 16);
+    sizeImage = LeU32(f, kFileHeader + 20);
+    clrUsed = LeU32(f, kFileHeader + 32);
     masksInHeader = hdrSize > 40;
   } else {
     return false;
@@ -67,7 +59,7 @@ bool ParseBitmapFile(const unsigned char* f, std::size_t size, TBitmapLayout& ou
     // Masks follow a 40-byte header, or sit inside the longer headers.
     const std::size_t maskAt = masksInHeader ? kFileHeader + 40 : at;
     if (maskAt + 12 > size) return false;
-    for (int i = 0; i < 3; ++i) out.Masks[i] = U32(f, maskAt + std::size_t(i) * 4);
+    for (int i = 0; i < 3; ++i) out.Masks[i] = LeU32(f, maskAt + std::size_t(i) * 4);
     if (!masksInHeader) at += 12;
   }
   const std::uint32_t maxColors = bits <= 8 ? 1u << bits : 0u;

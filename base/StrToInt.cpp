@@ -1,4 +1,4 @@
-#include "settings/StrToInt.h"
+#include "base/StrToInt.h"
 
 namespace sorvane {
 
