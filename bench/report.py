@@ -45,6 +45,15 @@ row("working set at idle (VmRSS)", "vm_rss_kb", "KiB", "")
 row(f"CPU over {idle} s idle", "idle_cpu_ms", "ms", "within 10 ms of bare floor")
 row("child windows of the main window", "child_windows", "", "")
 
+spread = []
+for who, name in (("sorvane", "Sorvane"), ("window", "window floor"), ("bare", "bare floor")):
+    v = values.get(f"start_ms.{who}", [])
+    if len(v) >= 4:
+        q = statistics.quantiles(v, n=4)
+        spread.append(f"{name} {q[0]:.0f}–{q[2]:.0f} ms (fastest {min(v):.0f})")
+if spread:
+    print(f"\nStart to idle, middle half of the starts: {'; '.join(spread)}.")
+
 print("\n| measure (Sorvane alone) | Sorvane | compared with | ratio | target |")
 print("|---|---|---|---|---|")
 after = med.get("rss_anon_kb_after_previews.sorvane")
