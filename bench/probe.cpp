@@ -1,6 +1,7 @@
-// Starts Sorvane.exe and the floor program under the same conditions and
-// measures them from outside. Prints "metric value" lines for bench/run.sh.
-//   probe SORVANE.EXE FLOOR.EXE IDLE_SECONDS
+// Starts Sorvane.exe and the two floor programs (bare, and with Sorvane's
+// kind of window) under the same conditions, interleaved, and measures them
+// from outside. Prints "metric value" lines for bench/run.sh.
+//   probe SORVANE.EXE FLOOR.EXE WINDOWFLOOR.EXE IDLE_SECONDS [RUN]
 #include <windows.h>
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace {
+
+constexpr int kStartRounds = 10;  // starts of each program per run
 
 double Now() {
   static LARGE_INTEGER f{};
@@ -35,19 +38,43 @@ std::string ReadLinuxFile(const std::string& path) {
   return s;
 }
 
-// The Linux process whose command line names this Windows executable.
+// Field N of /proc/PID/stat, numbered as in proc(5); N >= 3.
+long StatField(int pid, size_t n) {
+  const std::string s = ReadLinuxFile("\\proc\\" + std::to_string(pid) + "\\stat");
+  const size_t p = s.rfind(')');
+  if (p == std::string::npos) return -1;
+  size_t i = p + 2;
+  for (size_t k = 3; k < n && i < s.size(); ++k) {
+    i = s.find(' ', i);
+    if (i == std::string::npos) return -1;
+    ++i;
+  }
+  return i < s.size() ? atol(s.c_str() + i) : -1;
+}
+
+// The Linux process whose command line names this Windows executable as a
+// whole file name; of several, the one started last (an ended one may not
+// have left yet).
 int UnixPid(const std::string& exeName) {
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA("Z:\\proc\\*", &fd);
   int found = 0;
+  long foundStart = -1;
   if (h == INVALID_HANDLE_VALUE) return 0;
   do {
     const int pid = atoi(fd.cFileName);
     if (pid <= 0) continue;
     std::string cmd = ReadLinuxFile("\\proc\\" + std::string(fd.cFileName) + "\\cmdline");
     std::replace(cmd.begin(), cmd.end(), '\0', ' ');
-    if (cmd.find(exeName) != std::string::npos && cmd.find("probe") == std::string::npos) found = pid;
-  } while (!found && FindNextFileA(h, &fd));
+    const size_t at = cmd.find(exeName);
+    if (at == std::string::npos || at == 0 || (cmd[at - 1] != '\\' && cmd[at - 1] != '/')) continue;
+    if (cmd.find("probe") != std::string::npos) continue;
+    const long start = StatField(pid, 22);
+    if (start >= foundStart) {
+      found = pid;
+      foundStart = start;
+    }
+  } while (FindNextFileA(h, &fd));
   FindClose(h);
   return found;
 }
@@ -60,18 +87,8 @@ long StatusKb(int pid, const char* key) {
 
 // utime + stime in clock ticks (1/100 s).
 long CpuTicks(int pid) {
-  const std::string s = ReadLinuxFile("\\proc\\" + std::to_string(pid) + "\\stat");
-  size_t p = s.rfind(')');
-  if (p == std::string::npos) return -1;
-  std::vector<std::string> f;
-  size_t i = p + 2;
-  while (i < s.size()) {
-    size_t j = s.find(' ', i);
-    if (j == std::string::npos) j = s.size();
-    f.push_back(s.substr(i, j - i));
-    i = j + 1;
-  }
-  return f.size() > 12 ? atol(f[11].c_str()) + atol(f[12].c_str()) : -1;
+  const long u = StatField(pid, 14), k = StatField(pid, 15);
+  return u < 0 || k < 0 ? -1 : u + k;
 }
 
 struct EnumCtx {
@@ -141,36 +158,69 @@ struct Proc {
   double StartMs = 0;
 };
 
-Proc Launch(const std::string& exe, const char* trayClass) {
+// One measured program: its metric key, its path and the classes of its
+// application window and of the window that carries its tray icon.
+struct Subject {
+  const char* Key;
+  std::string Exe;
+  const char* AppClass;
+  const char* TrayClass;
+};
+
+Proc Launch(const Subject& who) {
   Proc p;
   STARTUPINFOA si{sizeof si};
-  std::string cmd = "\"" + exe + "\"";
-  const std::string dir = exe.substr(0, exe.rfind('\\'));
+  std::string cmd = "\"" + who.Exe + "\"";
+  const std::string dir = who.Exe.substr(0, who.Exe.rfind('\\'));
   const double t0 = Now();
   if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &p.Pi)) return p;
   WaitForInputIdle(p.Pi.hProcess, 30000);
-  while (TopLevel(p.Pi.dwProcessId, trayClass).empty() && Now() - t0 < 30000) Sleep(1);
+  while (TopLevel(p.Pi.dwProcessId, who.TrayClass).empty() && Now() - t0 < 30000) Sleep(1);
   WaitForInputIdle(p.Pi.hProcess, 30000);
   p.StartMs = Now() - t0;
-  p.Unix = UnixPid(exe.substr(exe.rfind('\\') + 1));
+  p.Unix = UnixPid(who.Exe.substr(who.Exe.rfind('\\') + 1));
   return p;
 }
 
-void End(Proc& p) {
-  TerminateProcess(p.Pi.hProcess, 0);
-  WaitForSingleObject(p.Pi.hProcess, 5000);
+// Closed the way a user closes it (so its tray icon goes too), or ended.
+void End(Proc& p, const Subject& who) {
+  for (HWND w : TopLevel(p.Pi.dwProcessId, who.AppClass)) PostMessageA(w, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(p.Pi.hProcess, 10000) != WAIT_OBJECT_0) {
+    printf("error %s did not close\n", who.Key);
+    TerminateProcess(p.Pi.hProcess, 0);
+    WaitForSingleObject(p.Pi.hProcess, 5000);
+  }
   CloseHandle(p.Pi.hProcess);
   CloseHandle(p.Pi.hThread);
 }
 
-void Print(const char* metric, double v) { printf("%s %.3f\n", metric, v); }
+// Child windows (all levels) of the window that the application window owns.
+int MainWindowChildren(const Proc& p, const Subject& who) {
+  const std::vector<HWND> apps = TopLevel(p.Pi.dwProcessId, who.AppClass);
+  if (apps.empty()) return -1;
+  for (HWND w : TopLevel(p.Pi.dwProcessId, nullptr))
+    if (GetWindow(w, GW_OWNER) == apps.front()) {
+      std::vector<HWND> v;
+      EnumChildWindows(w, CollectChild, LPARAM(&v));
+      return int(v.size());
+    }
+  return 0;
+}
+
+void Print(const std::string& metric, double v) { printf("%s %.3f\n", metric.c_str(), v); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) return 2;
-  const std::string sorvane = argv[1], floorExe = argv[2];
-  const int idleSeconds = atoi(argv[3]);
+  if (argc < 5) return 2;
+  const std::string sorvane = argv[1];
+  const int idleSeconds = atoi(argv[4]);
+  const int run = argc > 5 ? atoi(argv[5]) : 0;
+  const Subject all[3] = {{"sorvane", sorvane, "TApplication", "TTaskBarWindow"},
+                          {"bare", argv[2], "TFloorApp", "TFloorTray"},
+                          {"window", argv[3], "TFloorApp", "TFloorTray"}};
+  const Subject* floors = all + 1;
+  const Subject& sorvaneSubject = all[0];
   const std::string dir = sorvane.substr(0, sorvane.rfind('\\'));
 
   // 73 entries: the large bitmap first, then small ones; automatic change on
@@ -195,26 +245,42 @@ int main(int argc, char** argv) {
   CloseHandle(f);
 
   // The first window of a session waits for the desktop process to start;
-  // a warm-up start keeps that out of both measurements.
-  Proc warm = Launch(floorExe, "TFloorTray");
-  End(warm);
+  // a warm-up start keeps that out of every measurement.
+  Proc warm = Launch(floors[0]);
+  End(warm, floors[0]);
+  Sleep(500);
 
-  Proc s = Launch(sorvane, "TTaskBarWindow");
-  Proc fl = Launch(floorExe, "TFloorTray");
-  Print("start_ms.sorvane", s.StartMs);
-  Print("start_ms.floor", fl.StartMs);
+  // Start-up: each program alone, in turn; the order rotates from round to
+  // round and from run to run, so that none is always first.
+  for (int r = 0; r < kStartRounds; ++r)
+    for (int i = 0; i < 3; ++i) {
+      const Subject& who = all[(run + r + i) % 3];
+      Proc p = Launch(who);
+      Print(std::string("start_ms.") + who.Key, p.StartMs);
+      End(p, who);
+      Sleep(300);
+    }
+
+  // Idle: all three started (in rotating order) and left waiting side by
+  // side.
+  Proc live[3];
+  for (int i = 0; i < 3; ++i) live[(run + i) % 3] = Launch(all[(run + i) % 3]);
+  Proc& s = live[0];
   Sleep(2000);
-  Print("rss_anon_kb.sorvane", StatusKb(s.Unix, "RssAnon:"));
-  Print("rss_anon_kb.floor", StatusKb(fl.Unix, "RssAnon:"));
-  Print("vm_rss_kb.sorvane", StatusKb(s.Unix, "VmRSS:"));
-  Print("vm_rss_kb.floor", StatusKb(fl.Unix, "VmRSS:"));
-
-  // Idle: both wait side by side.
-  const long c0s = CpuTicks(s.Unix), c0f = CpuTicks(fl.Unix);
+  for (int i = 0; i < 3; ++i) {
+    const std::string key = all[i].Key;
+    Print("rss_anon_kb." + key, StatusKb(live[i].Unix, "RssAnon:"));
+    Print("vm_rss_kb." + key, StatusKb(live[i].Unix, "VmRSS:"));
+    const int children = MainWindowChildren(live[i], all[i]);
+    if (children > 0) Print("child_windows." + key, children);
+  }
+  long cpu0[3];
+  for (int i = 0; i < 3; ++i) cpu0[i] = CpuTicks(live[i].Unix);
   Sleep(DWORD(idleSeconds) * 1000);
-  Print("idle_cpu_ms.sorvane", double(CpuTicks(s.Unix) - c0s) * 10.0);
-  Print("idle_cpu_ms.floor", double(CpuTicks(fl.Unix) - c0f) * 10.0);
-  End(fl);
+  for (int i = 0; i < 3; ++i)
+    Print(std::string("idle_cpu_ms.") + all[i].Key, double(CpuTicks(live[i].Unix) - cpu0[i]) * 10.0);
+  End(live[1], all[1]);
+  End(live[2], all[2]);
 
   // Ticks: the minute timer's message, sent directly, 1000 times.
   std::vector<HWND> util = TopLevel(s.Pi.dwProcessId, "TPUtilWindow");
@@ -257,7 +323,7 @@ int main(int argc, char** argv) {
   } else {
     printf("error could not open the window (main %p list %p)\n", (void*)main, (void*)list);
   }
-  End(s);
+  End(s, sorvaneSubject);
 
   // A change on every tick: the same list with a period of 1 minute.
   {
@@ -266,7 +332,7 @@ int main(int argc, char** argv) {
     HANDLE g = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     WriteFile(g, one.data(), DWORD(one.size()), &n, nullptr);
     CloseHandle(g);
-    Proc c = Launch(sorvane, "TTaskBarWindow");
+    Proc c = Launch(sorvaneSubject);
     std::vector<HWND> timers = TopLevel(c.Pi.dwProcessId, "TPUtilWindow");
     std::vector<double> change;
     for (int i = 0; i < 20; ++i) {
@@ -275,7 +341,7 @@ int main(int argc, char** argv) {
       change.push_back(Now() - p0);
     }
     Print("change_ms.sorvane", Median(change));
-    End(c);
+    End(c, sorvaneSubject);
   }
 
   // The platform's own loading of the same file.

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Turns the probe's "metric value" lines into a table of medians and ratios."""
+"""Turns the probe's "metric value" lines into tables of medians and ratios."""
 import collections
 import statistics
 import sys
@@ -16,30 +16,55 @@ for line in open(path):
 med = {k: statistics.median(v) for k, v in values.items()}
 
 
+def fmt(v, unit):
+    if v is None:
+        return "—"
+    text = f"{v:.0f}" if v == int(v) else f"{v:.1f}"
+    return f"{text} {unit}".strip()
+
+
+def ratio(a, b):
+    return f"{a / b:.2f}" if a is not None and b else "—"
+
+
 def row(label, key, unit, target=""):
-    s, f = med.get(key + ".sorvane"), med.get(key + ".floor")
-    ratio = f"{s / f:.2f}" if s is not None and f else "—"
-    fs = f"{f:.1f}" if f is not None else "—"
-    ss = f"{s:.1f}" if s is not None else "—"
-    print(f"| {label} | {ss} {unit} | {fs} {unit} | {ratio} | {target} |")
+    s, w, b = (med.get(f"{key}.{who}") for who in ("sorvane", "window", "bare"))
+    print(f"| {label} | {fmt(s, unit)} | {fmt(w, unit)} | {fmt(b, unit)} "
+          f"| {ratio(s, w)} | {ratio(s, b)} | {ratio(w, b)} | {target} |")
 
 
-print(f"Medians of {runs} runs (Xvfb + 64-bit Wine; idle window {idle} s).\n")
-print("| measure | Sorvane | floor | ratio | target |")
-print("|---|---|---|---|---|")
+starts = len(values.get("start_ms.sorvane", []))
+print(f"Medians of {runs} runs (Xvfb + 64-bit Wine; idle window {idle} s; "
+      f"start-up: median of {starts} starts of each program).\n")
+print("| measure | Sorvane | window floor | bare floor | Sorvane ÷ window | Sorvane ÷ bare | window ÷ bare | target |")
+print("|---|---|---|---|---|---|---|---|")
 row("executable size (32-bit)", "size_bytes", "B", "≤ 250 KB")
-row("start to idle", "start_ms", "ms", "≤ 1.3× floor")
-row("private memory at idle (RssAnon)", "rss_anon_kb", "KiB", "≤ 1.3× floor")
+row("start to idle", "start_ms", "ms", "≤ 1.3× bare floor")
+row("private memory at idle (RssAnon)", "rss_anon_kb", "KiB", "≤ 1.3× bare floor")
 row("working set at idle (VmRSS)", "vm_rss_kb", "KiB", "")
-row(f"CPU over {idle} s idle", "idle_cpu_ms", "ms", "within 10 ms of floor")
+row(f"CPU over {idle} s idle", "idle_cpu_ms", "ms", "within 10 ms of bare floor")
+row("child windows of the main window", "child_windows", "", "")
+
+spread = []
+for who, name in (("sorvane", "Sorvane"), ("window", "window floor"), ("bare", "bare floor")):
+    v = values.get(f"start_ms.{who}", [])
+    if len(v) >= 4:
+        q = statistics.quantiles(v, n=4)
+        spread.append(f"{name} {q[0]:.0f}–{q[2]:.0f} ms (fastest {min(v):.0f})")
+if spread:
+    print(f"\nStart to idle, middle half of the starts: {'; '.join(spread)}.")
+
+print("\n| measure (Sorvane alone) | Sorvane | compared with | ratio | target |")
+print("|---|---|---|---|---|")
 after = med.get("rss_anon_kb_after_previews.sorvane")
 before = med.get("rss_anon_kb.sorvane")
 opened = med.get("rss_anon_kb_open_one_preview.sorvane")
 if opened is not None and before:
-    print(f"| private memory, window opened and one preview/clear | {opened:.1f} KiB | — | {opened / before:.2f}× own idle | |")
+    print(f"| private memory, window opened and one preview/clear | {opened:.1f} KiB | own idle | {opened / before:.2f} | |")
 if after is not None and before:
-    vs_open = f", {after / opened:.2f}× opened" if opened else ""
-    print(f"| private memory after 100 more previews of 4000×3000 | {after:.1f} KiB | — | {after / before:.2f}× own idle{vs_open} | within 5% |")
+    vs_open = f"; {after / opened:.2f}" if opened else ""
+    print(f"| private memory after 100 more previews of 4000×3000 | {after:.1f} KiB | own idle{'; opened' if opened else ''} "
+          f"| {after / before:.2f}{vs_open} | within 5% |")
 tick = med.get("tick_us.sorvane")
 if tick is not None:
     print(f"| one tick (73 entries, period 1440) | {tick:.1f} µs | — | — | |")
@@ -48,4 +73,11 @@ if change is not None:
     print(f"| one tick with a change (period 1) | {change:.2f} ms | — | — | |")
 prev, plat = med.get("preview_ms.sorvane"), med.get("platform_load_ms")
 if prev is not None and plat:
-    print(f"| preview of 4000×3000 vs LoadImage | {prev:.1f} ms | {plat:.1f} ms (platform) | {prev / plat:.2f} | ≤ 1.3× |")
+    print(f"| preview of 4000×3000 | {prev:.1f} ms | LoadImage of the same file: {plat:.1f} ms | {prev / plat:.2f} | ≤ 1.3× |")
+
+load = values.get("load_1min")
+if load:
+    print(f"\n1-minute load average before each run and after the last: {', '.join(f'{v:.2f}' for v in load)}.")
+errors = [line.strip() for line in open(path) if line.startswith("error")]
+for e in errors:
+    print(f"\nprobe: {e}")
