@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/Application.h"
+#include "ui/Host.h"
 #include "base/Error.h"
 #include "base/Mbcs.h"
 #include "ui/WindowClass.h"
@@ -62,7 +62,7 @@ TTaskBar::~TTaskBar() {
 
 HICON TTaskBar::ChosenIcon() const {
   if (!FIcon->Empty()) return FIcon->Handle();
-  return Application ? Application->Icon() : LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+  return Host ? Host->Icon() : LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
 }
 
 // The shell shows at most 63 bytes; the cut never leaves half a double-byte
@@ -123,8 +123,8 @@ void TTaskBar::SetIcon(HICON icon) { FIcon->Assign(icon); }
 
 void TTaskBar::SetEnableTaskBar(bool on) {
   FEnableTaskBar = on ? -1 : 0;
-  if (Designing() || !Application) return;
-  ShowWindow(Application->Handle(), on ? SW_SHOW : SW_HIDE);
+  if (Designing() || !Host) return;
+  ShowWindow(Host->Handle(), on ? SW_SHOW : SW_HIDE);
 }
 
 void TTaskBar::SetEnableTaskTray(bool on) {
@@ -201,10 +201,10 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_TRAYNOTIFY) return DefWindowProcA(FWindow, msg, wParam, lParam);
   // While one of the program's boxes is open the icon starts nothing: a
   // click only brings the box to the front.
-  if (Application && Application->ModalActive()) {
+  if (Host && Host->ModalActive()) {
     switch (lParam) {
       case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        Application->BringModalToFront();
+        Host->BringModalToFront();
         break;
       default: break;
     }
@@ -229,7 +229,7 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       default: break;
     }
   } catch (const std::exception& e) {
-    if (Application) Application->HandleException(this, e);
+    if (Host) Host->HandleException(this, e);
   }
   return 0;
 }
@@ -239,9 +239,9 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 // after they ran.
 void TTaskBar::PopupAt(TPopupMenu* TTaskBar::*menu, POINT pt) {
   if (!(this->*menu)) return;
-  if (Application) {
-    SetForegroundWindow(Application->Handle());
-    Application->ProcessMessages();
+  if (Host) {
+    SetForegroundWindow(Host->Handle());
+    Host->ProcessMessages();
   }
   if (TPopupMenu* m = this->*menu) m->Popup(pt.x, pt.y);
 }

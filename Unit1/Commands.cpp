@@ -1,6 +1,6 @@
 // Control state rules and the window's commands.
 #include "Unit1/Unit1.h"
-#include "app/Application.h"
+#include "ui/Host.h"
 #include "base/Kinds.h"
 
 void TForm1::UpdateControls() {
@@ -51,7 +51,7 @@ void TForm1::DispTypeClick(TObject*) { UpdateControls(); }
 
 void TForm1::GoToTray() {
   ClearPreview();
-  Application->Minimize();
+  Host->Minimize();
   TaskBar->SetEnableTaskBar(false);
   UpdateTips();
 }
@@ -65,7 +65,7 @@ void TForm1::FormPaint(TObject*) {
 void TForm1::TaskBarTrayClick(TMouseButton button) {
   if (button != mbLeft) return;
   PageControl->SetActivePageIndex(0);
-  Application->Restore();
+  Host->Restore();
   TaskBar->SetEnableTaskBar(true);
 }
 

@@ -1,6 +1,6 @@
 // The creation handler: the start-up steps of the main window, in order.
 #include "Unit1/Unit1.h"
-#include "app/Application.h"
+#include "ui/Host.h"
 #include "changer/LocaleTime.h"
 #include "changer/Random.h"
 #include "settings/IniName.h"
@@ -10,9 +10,9 @@ void TForm1::FormCreate(TObject*) {
   sorvane::ReadShortTimeFormat();
   TNotifyEvent reread;
   reread.Code = [](void*, TObject*) { sorvane::ReadShortTimeFormat(); };
-  Application->OnSettingChange = reread;
+  Host->OnSettingChange = reread;
   DragAcceptFiles(Handle(), TRUE);
-  DragAcceptFiles(Application->Handle(), TRUE);
+  DragAcceptFiles(Host->Handle(), TRUE);
   IniName = sorvane::IniNameFromModule();
   MinCount = 0;
   LoadSettings();

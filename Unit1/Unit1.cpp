@@ -1,7 +1,6 @@
 #include "Unit1/Unit1.h"
 
-#include "app/Application.h"
-#include "app/WarnBox.h"
+#include "ui/Host.h"
 
 TForm1* Form1 = nullptr;
 
@@ -16,14 +15,14 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 void TForm1::Warn(const std::string& text) {
   MessageBeep(0);
-  ShowWarnBox(text, false);
+  Host->WarnBox(text, false);
 }
 
 void TForm1::BtnQuitClick(TObject*) {
   MessageBeep(0);
-  if (ShowWarnBox("「Sorvane」を終了します", true) != IDYES) return;
+  if (Host->WarnBox("「Sorvane」を終了します", true) != IDYES) return;
   Timer->SetEnabled(false);
-  Application->Terminate();
+  Host->Terminate();
 }
 
 void TForm1::PopQuitClick(TObject* sender) { BtnQuitClick(sender); }

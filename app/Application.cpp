@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/WarnBox.h"
 #include "base/ErrorText.h"
 #include "ui/Forms.h"
 #include "ui/WindowClass.h"
@@ -11,22 +12,6 @@ TApplication* Application = nullptr;
 namespace {
 const char kAppClass[] = "TApplication";
 
-BOOL CALLBACK DisableTaskWindow(HWND w, LPARAM p) {
-  auto* list = reinterpret_cast<std::vector<HWND>*>(p);
-  if (w != Application->Handle() && IsWindowVisible(w) && IsWindowEnabled(w)) {
-    EnableWindow(w, FALSE);
-    list->push_back(w);
-  }
-  return TRUE;
-}
-
-// While a box is open it is the one visible window of the thread that is
-// still enabled.
-BOOL CALLBACK FindOpenBox(HWND w, LPARAM p) {
-  if (w == Application->Handle() || !IsWindowVisible(w) || !IsWindowEnabled(w)) return TRUE;
-  *reinterpret_cast<HWND*>(p) = w;
-  return FALSE;
-}
 }  // namespace
 
 void ShowWinNoAnimate(HWND wnd, int cmdShow) {
@@ -46,6 +31,7 @@ void ShowWinNoAnimate(HWND wnd, int cmdShow) {
 
 TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(nullptr)) {
   Application = this;
+  Host = this;
   FIcon = LoadIconA(FInstance, "MAINICON");
   sorvane::RegisterWindowClass(kAppClass, WndProc, 0, FIcon, LoadCursor(nullptr, IDC_ARROW));
   // Zero size, centred: it carries the taskbar button and is never seen.
@@ -66,6 +52,7 @@ TApplication::~TApplication() {
     DestroyWindow(FHandle);
   }
   if (Application == this) Application = nullptr;
+  if (Host == this) Host = nullptr;
 }
 
 HFONT TApplication::Font(const char* face, int height, unsigned char style) {
@@ -165,28 +152,12 @@ void TApplication::Run() {
   FTerminated = true;
 }
 
-TModalScope::TModalScope() : FActive(GetActiveWindow()) {
-  ++Application->FModalLevel;
-  EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, LPARAM(&FDisabled));
-}
-
-TModalScope::~TModalScope() {
-  for (HWND w : FDisabled)
-    if (IsWindow(w)) EnableWindow(w, TRUE);
-  if (FActive && IsWindow(FActive)) SetActiveWindow(FActive);
-  --Application->FModalLevel;
-}
-
-void TApplication::BringModalToFront() {
-  HWND box = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindOpenBox, LPARAM(&box));
-  if (box) SetForegroundWindow(box);
-}
-
 int TApplication::ShowBox(const std::string& text, const std::string& caption, UINT flags) {
   TModalScope modal;
   return ::MessageBoxA(FHandle, text.c_str(), caption.c_str(), flags);
 }
+
+int TApplication::WarnBox(const std::string& text, bool question) { return ShowWarnBox(text, question); }
 
 void TApplication::ShowException(const std::string& message) {
   const std::string text = sorvane::ErrorBoxText(message);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
+#include "ui/Host.h"
 #include "ui/WindowClass.h"
 
 COLORREF ColorToRGB(COLORREF c) {
@@ -67,7 +67,7 @@ void TControl::SetFontColor(COLORREF color) {
 HFONT TControl::FontHandle() {
   // Controls with the same face, height and style share one font, kept by
   // the application object: fewer fonts to realise at start.
-  if (!FFontHandle) FFontHandle = Application->Font(FFont.Face, FFont.Height, FFont.Style);
+  if (!FFontHandle) FFontHandle = Host->Font(FFont.Face, FFont.Height, FFont.Style);
   return FFontHandle;
 }
 
@@ -124,7 +124,7 @@ void TWinControl::CreateHandle() {
   if (FTabStop) style |= WS_TABSTOP;
   if (!FEnabled) style |= WS_DISABLED;
   FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
-                            FParent->Handle(), nullptr, Application->Instance(),
+                            FParent->Handle(), nullptr, Host->Instance(),
                             p.ClassName == ContainerClass() ? this : nullptr);
   if (!FHandle) return;
   if (p.ClassName != ContainerClass()) SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
@@ -301,7 +301,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
   try {
     return self->WndProc(msg, wParam, lParam);
   } catch (const std::exception& e) {
-    Application->HandleException(self, e);
+    Host->HandleException(self, e);
   }
   return 0;
 }

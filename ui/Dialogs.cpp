@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/Application.h"
+#include "ui/Host.h"
 
 TColorDialog::TColorDialog(TComponent* owner) : TComponent(owner) {
   for (COLORREF& c : CustomColors) c = RGB(255, 255, 255);
@@ -15,7 +15,7 @@ bool TColorDialog::Execute() {
   std::memcpy(custom, CustomColors, sizeof custom);
   CHOOSECOLORA cc{};
   cc.lStructSize = sizeof cc;
-  cc.hwndOwner = Application->Handle();
+  cc.hwndOwner = Host->Handle();
   cc.rgbResult = Color;
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/Application.h"
+#include "ui/Host.h"
 #include "base/Error.h"
 
 // ------------------------------------------------------------------ TBevel

@@ -1,6 +1,6 @@
 #include "ui/Forms.h"
 
-#include "app/Application.h"
+#include "ui/Host.h"
 #include "ui/ExtCtrls.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
@@ -22,7 +22,7 @@ void TForm::CreateHandle() {
   FWidth = r.right - r.left;
   FHeight = r.bottom - r.top;
   FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), p.Style, FLeft, FTop, FWidth, FHeight,
-                            Application->Handle(), nullptr, Application->Instance(), this);
+                            Host->Handle(), nullptr, Host->Instance(), this);
   SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
 }
 
@@ -122,12 +122,12 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       WMDropFiles(HDROP(wParam));
       return 0;
     case WM_CLOSE:
-      Application->Terminate();
+      Host->Terminate();
       return 0;
     case WM_SYSCOMMAND:
       // Minimise/restore act on the whole application, as its button does.
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-        Application->Minimize();
+        Host->Minimize();
         return 0;
       }
       break;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
+#include "ui/Host.h"
 
 namespace {
 UINT NextCommand() {
