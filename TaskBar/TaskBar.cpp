@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/Platform.h"
 #include "ui/Host.h"
 #include "base/Error.h"
 #include "base/Mbcs.h"
@@ -13,8 +14,6 @@ constexpr std::size_t kSzTipMax = sizeof(TNotifyIconDataV1::szTip) - 1;
 constexpr UINT kIconId = 1;
 const char kWindowClass[] = "TTaskBarWindow";
 }  // namespace
-
-void (*TTaskBar::ShellHook)(DWORD, const TNotifyIconDataV1&) = nullptr;
 
 // -------------------------------------------------------------------- TIcon
 
@@ -74,10 +73,7 @@ void TTaskBar::CopyTip() {
 }
 
 void TTaskBar::Notify(DWORD message) {
-  if (ShellHook)
-    ShellHook(message, FIconData);
-  else
-    Shell_NotifyIconA(message, reinterpret_cast<PNOTIFYICONDATAA>(&FIconData));
+  sorvane::Platform().NotifyIcon(message, &FIconData);
 }
 
 void TTaskBar::AddTrayIcon() {

@@ -150,10 +150,6 @@ class TTaskBar : public TComponent {
   const TNotifyIconDataV1& IconData() const { return FIconData; }
   HWND Window() const { return FWindow; }
 
-  // Test seam: when set, every record meant for Shell_NotifyIconA is handed
-  // to it instead (from whichever thread sends it, inside the send's lock).
-  static void (*ShellHook)(DWORD message, const TNotifyIconDataV1& data);
-
  protected:
   void Notification(TComponent* c, TOperation op) override;
 

@@ -6,8 +6,8 @@
 
 #include "Unit1/Unit1.h"
 #include "settings/Desktop.h"
-#include "settings/DesktopStore.h"
-#include "settings/ProfileStore.h"
+#include "settings/IniFile.h"
+#include "settings/Registry.h"
 
 using namespace sorvane;
 
@@ -27,7 +27,7 @@ bool Listed(TListBox& list, const std::string& path) {
 }  // namespace
 
 void TForm1::LoadSettings() {
-  const TStoredSettings stored = LoadStoredSettings(IniName);
+  const TStoredSettings stored = ReadStoredSettings(TIniFile(IniName));
   for (const std::string& path : stored.Paths) {
     WorkStr = path;
     if (FileExists(WorkStr.Str())) ListBox->Add(WorkStr.Str());
@@ -40,9 +40,8 @@ void TForm1::LoadSettings() {
 
   {  // "Control panel" stays open for the desktop half, however it ends.
     TDesktopRegistry reg;
-    const TValueRead read = DesktopReader(reg);
     TDesktopValues desk;
-    ReadStyleAndWallpaper(read, desk);
+    ReadStyleAndWallpaper(reg, desk);
     WorkStr = desk.Wallpaper;
     DispType->SetItemIndex(desk.Style);
     if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(*ListBox, desk.Wallpaper))
@@ -50,9 +49,9 @@ void TForm1::LoadSettings() {
     // The rules cleared the check mark if "壁紙なし" was shown when the
     // file's value was put in; with the stored style in place it comes back.
     if (DispType->ItemIndex() != dsNone) AutoChg->SetChecked(stored.AutoChange);
-    ReadOriginX(read, desk);
+    ReadOriginX(reg, desk);
     OrgX->SetText(desk.OriginX);
-    ReadOriginY(read, desk);
+    ReadOriginY(reg, desk);
     OrgY->SetText(desk.OriginY);
   }
   ColorView->SetColor(GetSysColor(COLOR_BACKGROUND));
@@ -65,14 +64,24 @@ void TForm1::SaveSettings() {
   stored.AutoChange = AutoChg->Checked();
   stored.Period = Freq->Position();
   stored.Order = TChangeOrder(ChgMode->ItemIndex());
-  SaveStoredSettings(IniName, stored);
+  {  // written into a copy that replaces the file only when all went in
+    TIniReplacement file(IniName);
+    WriteStoredSettings(stored, TIniFile(file.Name(), IniName));
+    file.Commit();
+  }
 
   TDesktopValues desk;
   desk.Style = TDispStyle(DispType->ItemIndex());
   desk.OriginX = OrgX->Text();
   desk.OriginY = OrgY->Text();
   desk.Color = ColorToRGB(ColorView->Color());
-  SaveDesktopValues(desk);
+  const int element = COLOR_BACKGROUND;
+  const COLORREF color = desk.Color;
+  SetSysColors(1, &element, &color);
+  {
+    TDesktopRegistry reg;
+    WriteDesktopValues(desk, reg);
+  }
 
   switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), ListBox->ItemIndex())) {
     case TExecuteWallpaper::Keep:

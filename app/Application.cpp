@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/WarnBox.h"
+#include "base/Platform.h"
 #include "base/ErrorText.h"
 #include "ui/Forms.h"
 #include "ui/WindowClass.h"
@@ -152,21 +153,15 @@ void TApplication::Run() {
   FTerminated = true;
 }
 
-int TApplication::ShowBox(const std::string& text, const std::string& caption, UINT flags) {
-  TModalScope modal;
-  return ::MessageBoxA(FHandle, text.c_str(), caption.c_str(), flags);
-}
 
 int TApplication::WarnBox(const std::string& text, bool question) { return ShowWarnBox(text, question); }
 
 void TApplication::ShowException(const std::string& message) {
   const std::string text = sorvane::ErrorBoxText(message);
-  if (BoxHook) {
-    TModalScope modal;
-    BoxHook(TBoxKind::Error, text);
-    return;
-  }
-  ShowBox(text, FTitle, MB_OK | MB_ICONSTOP);
+  // The other windows are disabled while it is open, as for every box.
+  TModalScope modal;
+  if (sorvane::Platform().AnswerBox(sorvane::TBoxKind::Error, text)) return;
+  ::MessageBoxA(FHandle, text.c_str(), FTitle.c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::HandleException(TObject*, const std::exception& e) {

@@ -13,9 +13,6 @@
 
 class TForm;
 
-// What a box is for; lets tests answer boxes without showing them.
-enum class TBoxKind { Error, Warning, Question };
-
 class TApplication : public TComponent, public THost {
  public:
   TApplication();
@@ -58,15 +55,8 @@ class TApplication : public TComponent, public THost {
   // window, captioned with the title, the message with the "." rule.
   void HandleException(TObject* sender, const std::exception& e) override;
   void ShowException(const std::string& message);
-  // MessageBoxA owned by the application window with the other windows of
-  // the thread disabled while it is open.
-  int ShowBox(const std::string& text, const std::string& caption, UINT flags);
   int WarnBox(const std::string& text, bool question) override;
 
-  // Test seam: when set, every box (error box, warnings, the quit question)
-  // is handed to it instead of being shown; its result is the answer
-  // (IDOK, IDYES, IDNO ...).
-  std::function<int(TBoxKind, const std::string& text)> BoxHook;
 
  private:
   static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);

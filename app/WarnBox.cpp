@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "base/Platform.h"
 
 namespace {
 
@@ -111,8 +112,9 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 int ShowWarnBox(const std::string& text, bool question) {
   TModalScope modal;
-  if (Application->BoxHook)
-    return Application->BoxHook(question ? TBoxKind::Question : TBoxKind::Warning, text);
+  using sorvane::TBoxKind;
+  if (const int answer = sorvane::Platform().AnswerBox(question ? TBoxKind::Question : TBoxKind::Warning, text))
+    return answer;
   TemplateWriter t;
   const WORD items = question ? 4 : 3;
   t.DWord(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFOREGROUND);

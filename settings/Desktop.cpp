@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-namespace sorvane {
+#include "base/Platform.h"
 
-void (*WallpaperCallHook)(const char* path) = nullptr;
+namespace sorvane {
 
 bool FileExists(const std::string& path) {
   // Wildcards cannot be part of a file name; FindFirstFileA would match
@@ -19,12 +19,6 @@ bool FileExists(const std::string& path) {
   return (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void SetDeskWallpaper(const char* path) {
-  if (WallpaperCallHook) {
-    WallpaperCallHook(path);
-    return;
-  }
-  SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
-}
+void SetDeskWallpaper(const char* path) { Platform().SetDeskWallpaper(path); }
 
 }  // namespace sorvane

@@ -15,7 +15,4 @@ bool FileExists(const std::string& path);
 // not examined.
 void SetDeskWallpaper(const char* path);
 
-// Test seam: when set, receives the path (or null) instead of the platform.
-extern void (*WallpaperCallHook)(const char* path);
-
 }  // namespace sorvane

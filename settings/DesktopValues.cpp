@@ -5,13 +5,13 @@
 
 namespace sorvane {
 
-void ReadStyleAndWallpaper(const TValueRead& read, TDesktopValues& v) {
+void ReadStyleAndWallpaper(TDesktopStore& store, TDesktopValues& v) {
   // Bytes, not characters: the value is plain digits when it means anything.
-  const std::string tile = read("TileWallpaper", "0").substr(0, 2);
-  std::string wallpaper = read("Wallpaper", "");
+  const std::string tile = store.ReadString("TileWallpaper", "0").substr(0, 2);
+  std::string wallpaper = store.ReadString("Wallpaper", "");
   TDispStyle style = dsNone;
   if (!wallpaper.empty()) {
-    if (StrToIntDef(read("WallpaperStyle", ""), 0) == 2) style = dsStretch;
+    if (StrToIntDef(store.ReadString("WallpaperStyle", ""), 0) == 2) style = dsStretch;
     else style = tile == "0" ? dsCenter : dsTile;
   }
   v.Style = style;
@@ -20,17 +20,15 @@ void ReadStyleAndWallpaper(const TValueRead& read, TDesktopValues& v) {
 
 bool TDesktopValues::WallpaperFitsList() const { return Wallpaper.size() <= kMaxPathBytes; }
 
-void ReadOriginX(const TValueRead& read, TDesktopValues& v) { v.OriginX = read("WallPaperOriginX", "0"); }
+void ReadOriginX(TDesktopStore& store, TDesktopValues& v) { v.OriginX = store.ReadString("WallPaperOriginX", "0"); }
 
-void ReadOriginY(const TValueRead& read, TDesktopValues& v) { v.OriginY = read("WallPaperOriginY", "0"); }
+void ReadOriginY(TDesktopStore& store, TDesktopValues& v) { v.OriginY = store.ReadString("WallPaperOriginY", "0"); }
 
-std::vector<TValueWrite> DesktopWrites(const TDesktopValues& v) {
-  return {
-      {"WallpaperStyle", v.Style == dsStretch ? "2" : "0"},
-      {"TileWallpaper", v.Style == dsTile ? "1" : "0"},
-      {"WallPaperOriginX", v.OriginX},
-      {"WallPaperOriginY", v.OriginY},
-  };
+void WriteDesktopValues(const TDesktopValues& v, TDesktopStore& store) {
+  store.WriteString("WallpaperStyle", v.Style == dsStretch ? "2" : "0");
+  store.WriteString("TileWallpaper", v.Style == dsTile ? "1" : "0");
+  store.WriteString("WallPaperOriginX", v.OriginX);
+  store.WriteString("WallPaperOriginY", v.OriginY);
 }
 
 TExecuteWallpaper WallpaperAtExecute(TDispStyle style, bool autoChange, std::int32_t selected) {

@@ -4,7 +4,6 @@
 // wallpaper. Pure code: the registry comes in as a function.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,26 +22,28 @@ struct TDesktopValues {
   bool WallpaperFitsList() const;
 };
 
-// The text of a value under "desktop", or def when it is missing. May raise.
-using TValueRead = std::function<std::string(const std::string& name, const std::string& def)>;
-
-struct TValueWrite {
-  std::string Name;
-  std::string Value;
-  bool operator==(const TValueWrite&) const = default;
+// The values under "desktop" as the record sees them.
+class TDesktopStore {
+ public:
+  virtual ~TDesktopStore() = default;
+  // The value's text, or def when it is missing. May raise.
+  virtual std::string ReadString(const char* name, const char* def) = 0;
+  // May raise.
+  virtual void WriteString(const char* name, const std::string& value) = 0;
 };
 
 // Reads TileWallpaper, Wallpaper and, only when a wallpaper is set,
 // WallpaperStyle, in that order, into Style and Wallpaper. Nothing is stored
 // when a read raises.
-void ReadStyleAndWallpaper(const TValueRead& read, TDesktopValues& v);
+void ReadStyleAndWallpaper(TDesktopStore& store, TDesktopValues& v);
 // The origins are read one at a time, so that the caller can show X before
 // the read of Y, which may raise.
-void ReadOriginX(const TValueRead& read, TDesktopValues& v);
-void ReadOriginY(const TValueRead& read, TDesktopValues& v);
+void ReadOriginX(TDesktopStore& store, TDesktopValues& v);
+void ReadOriginY(TDesktopStore& store, TDesktopValues& v);
 
-// WallpaperStyle, TileWallpaper, WallPaperOriginX, WallPaperOriginY.
-std::vector<TValueWrite> DesktopWrites(const TDesktopValues& v);
+// WallpaperStyle, TileWallpaper, WallPaperOriginX, WallPaperOriginY, in
+// that order; a write that raises stops the rest.
+void WriteDesktopValues(const TDesktopValues& v, TDesktopStore& store);
 
 enum class TExecuteWallpaper {
   Keep,      // no wallpaper call: the next change uses the values written

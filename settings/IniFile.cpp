@@ -4,22 +4,17 @@
 
 #include "base/Error.h"
 #include "base/Mbcs.h"
-#include "base/StrToInt.h"
 
 namespace sorvane {
 
-std::string TIniFile::ReadString(const char* section, const std::string& key, const std::string& def) const {
+std::string TIniFile::ReadString(const char* section, const char* key, const char* def) const {
   char buf[1024];
-  const DWORD n = GetPrivateProfileStringA(section, key.c_str(), def.c_str(), buf, sizeof buf, FFileName.c_str());
+  const DWORD n = GetPrivateProfileStringA(section, key, def, buf, sizeof buf, FFileName.c_str());
   return std::string(buf, n < sizeof buf ? n : sizeof buf - 1);
 }
 
-std::int32_t TIniFile::ReadInteger(const char* section, const std::string& key, std::int32_t def) const {
-  return StrToIntDef(ReadString(section, key, ""), def);
-}
-
-void TIniFile::WriteString(const char* section, const std::string& key, const std::string& value) const {
-  if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), FFileName.c_str())) WriteFailed();
+void TIniFile::WriteString(const char* section, const char* key, const std::string& value) const {
+  if (!WritePrivateProfileStringA(section, key, value.c_str(), FFileName.c_str())) WriteFailed();
 }
 
 void TIniFile::EraseSection(const char* section) const {

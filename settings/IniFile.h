@@ -4,21 +4,21 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/StoredSettings.h"
+
 namespace sorvane {
 
-class TIniFile {
+class TIniFile : public TProfile {
  public:
   // Write errors name shownName (the file the user knows) when it is given.
   explicit TIniFile(std::string fileName, std::string shownName = {})
       : FFileName(std::move(fileName)), FShownName(std::move(shownName)) {}
 
   // At most 1023 bytes; def when the file, section or key is missing.
-  std::string ReadString(const char* section, const std::string& key, const std::string& def) const;
-  // The text converted like every stored number; def when it is no number.
-  std::int32_t ReadInteger(const char* section, const std::string& key, std::int32_t def) const;
+  std::string ReadString(const char* section, const char* key, const char* def) const override;
   // Each raises EError "<file> に書き込めません" when the platform refuses.
-  void WriteString(const char* section, const std::string& key, const std::string& value) const;
-  void EraseSection(const char* section) const;
+  void WriteString(const char* section, const char* key, const std::string& value) const override;
+  void EraseSection(const char* section) const override;
 
  private:
   [[noreturn]] void WriteFailed() const;

@@ -1,12 +1,11 @@
 #include "settings/Registry.h"
 
+#include "base/Platform.h"
+
 #include "base/Error.h"
 #include "base/Mbcs.h"
-#include "base/StrToInt.h"
 
 namespace sorvane {
-
-void (*RegFetchHook)(HKEY desktop, const char* name) = nullptr;
 
 namespace {
 
@@ -38,14 +37,14 @@ bool TDesktopRegistry::OpenDesktop(TRegKey& key) const {
   return false;
 }
 
-std::string TDesktopRegistry::ReadString(const char* name, const std::string& def) {
+std::string TDesktopRegistry::ReadString(const char* name, const char* def) {
   TRegKey key;
   if (!FControlPanel || !OpenDesktop(key)) return def;
   DWORD type = 0, size = 0;
   if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return def;
   if (!IsStringType(type)) BadType(name);
   if (size == 0) return {};
-  if (RegFetchHook) RegFetchHook(key.Get(), name);
+  Platform().BeforeRegFetch(key.Get(), name);
   std::string data(size, '\0');
   DWORD got = size;
   if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got) !=
@@ -56,10 +55,6 @@ std::string TDesktopRegistry::ReadString(const char* name, const std::string& de
   const std::size_t zero = data.find('\0');
   if (zero != std::string::npos) data.resize(zero);
   return data;
-}
-
-std::int32_t TDesktopRegistry::ReadInteger(const char* name, std::int32_t def) {
-  return StrToIntDef(ReadString(name, ""), def);
 }
 
 void TDesktopRegistry::WriteString(const char* name, const std::string& value) {

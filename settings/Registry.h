@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/DesktopValues.h"
+
 namespace sorvane {
 
 // One open registry key, closed (without a flush) when the object goes.
@@ -36,28 +38,22 @@ class TRegKey {
 // "Control panel" of the current user, opened (created when missing) for one
 // half of LoadSettings or SaveSettings; each value goes through the subkey
 // "desktop", opened for that one read or write.
-class TDesktopRegistry {
+class TDesktopRegistry : public TDesktopStore {
  public:
   TDesktopRegistry();
 
   // The value's text cut at its first zero byte; def when the subkey or the
   // value is missing. Raises EError for a value that is not a string or
   // cannot be fetched.
-  std::string ReadString(const char* name, const std::string& def);
-  // The text converted like every stored number; def when it is no number.
-  std::int32_t ReadInteger(const char* name, std::int32_t def);
+  std::string ReadString(const char* name, const char* def) override;
   // Creates "desktop" when missing and sets the value as REG_SZ. Raises
   // EError when the subkey cannot be created or the value cannot be set.
-  void WriteString(const char* name, const std::string& value);
+  void WriteString(const char* name, const std::string& value) override;
 
  private:
   // All access first, read access when that is refused.
   bool OpenDesktop(TRegKey& key) const;
   TRegKey FControlPanel;
 };
-
-// Test seam: runs between the query that finds a value and the one that
-// fetches it, as another program changing the value at that moment would.
-extern void (*RegFetchHook)(HKEY desktop, const char* name);
 
 }  // namespace sorvane

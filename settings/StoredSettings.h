@@ -3,7 +3,6 @@
 // writes that store it. Pure code: the profile calls come in as a function.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,25 +23,23 @@ struct TStoredSettings {
   TChangeOrder Order = coRandom;   // Freq/Random
 };
 
-// The text of section/key, or def when the file, section or key is missing.
-using TProfileRead =
-    std::function<std::string(const std::string& section, const std::string& key, const std::string& def)>;
-
-// One call of the profile's write function; EraseSection has no key.
-struct TProfileWrite {
-  std::string Section;
-  std::string Key;
-  std::string Value;
-  bool EraseSection = false;
-  bool operator==(const TProfileWrite&) const = default;
+// The settings file as the record sees it: its profile calls.
+class TProfile {
+ public:
+  virtual ~TProfile() = default;
+  // The text of section/key, or def when the file, section or key is missing.
+  virtual std::string ReadString(const char* section, const char* key, const char* def) const = 0;
+  virtual void WriteString(const char* section, const char* key, const std::string& value) const = 0;
+  virtual void EraseSection(const char* section) const = 0;
 };
 
 // Reads Count, the entry keys 1..|Count| (at most kMaxEntryKeys, default
 // "s"), On, Random and Min, in that order, with their defaults and clamps.
-TStoredSettings ReadStoredSettings(const TProfileRead& read);
+TStoredSettings ReadStoredSettings(const TProfile& file);
 
 // The erase of List, List/1..N with the paths in full, List/Count, then
-// Freq/On, Freq/Min and Freq/Random, the values written as they are.
-std::vector<TProfileWrite> StoredSettingsWrites(const TStoredSettings& s);
+// Freq/On, Freq/Min and Freq/Random, the values written as they are. A
+// write that raises stops the rest.
+void WriteStoredSettings(const TStoredSettings& s, const TProfile& file);
 
 }  // namespace sorvane

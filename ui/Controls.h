@@ -136,6 +136,9 @@ class TWinControl : public TControl {
   // A notification the parent received for this control (WM_COMMAND,
   // WM_NOTIFY, WM_HSCROLL). Returns true when handled.
   virtual bool Notify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Ctrl+Tab reached the window: a control with pages turns to the next
+  // (or previous) one and returns true.
+  virtual bool TurnPage(bool /*forward*/) { return false; }
   // WM_CTLCOLOR* for this control: sets up dc and returns the brush.
   virtual HBRUSH CtlColor(HDC dc);
 

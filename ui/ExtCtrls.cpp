@@ -84,6 +84,13 @@ LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 // ------------------------------------------------------------ TPageControl
 
 TWinControl::TCreateParams TPageControl::CreateParams() {
+  // Windows registers the tab control's class only for a program that asks
+  // the common controls for it (Wine does it unasked).
+  static bool registered = false;
+  if (!registered) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
+    registered = InitCommonControlsEx(&icc) != 0;
+  }
   return {WC_TABCONTROLA, TCS_MULTILINE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
 }
 
@@ -134,10 +141,10 @@ void TPageControl::SetActivePageIndex(int index) {
   }
 }
 
-void TPageControl::SelectNextPage(bool forward) {
+bool TPageControl::TurnPage(bool forward) {
   const int n = PageCount();
-  if (n < 2) return;
-  SetActivePageIndex((FActive + (forward ? 1 : n - 1)) % n);
+  if (n > 1) SetActivePageIndex((FActive + (forward ? 1 : n - 1)) % n);
+  return true;
 }
 
 bool TPageControl::Notify(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {

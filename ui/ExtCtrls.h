@@ -60,7 +60,7 @@ class TPageControl : public TWinControl {
   // the new page's first tab stop (or to the tab strip).
   void SetActivePageIndex(int index);
   // The next (or previous) page, wrapping around: Ctrl+Tab.
-  void SelectNextPage(bool forward);
+  bool TurnPage(bool forward) override;
   bool Notify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // Lays the pages into the tab control's display area.
   void LayoutPages();

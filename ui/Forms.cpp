@@ -1,7 +1,6 @@
 #include "ui/Forms.h"
 
 #include "ui/Host.h"
-#include "ui/ExtCtrls.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
 
@@ -72,10 +71,7 @@ bool TForm::DialogKey(const MSG& msg) {
   const bool back = GetKeyState(VK_SHIFT) < 0;
   if (GetKeyState(VK_CONTROL) < 0) {
     for (TControl* c : FControls)
-      if (auto* pages = dynamic_cast<TPageControl*>(c)) {
-        pages->SelectNextPage(!back);
-        return true;
-      }
+      if (!c->IsGraphic() && static_cast<TWinControl*>(c)->TurnPage(!back)) return true;
     return false;
   }
   const std::vector<HWND> stops = TabStops(FHandle);

@@ -230,7 +230,7 @@ TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
   for (int i = 0; i < 10; ++i) {
     WriteList(ini, before);
     TSorvaneProcess p;
-    ASSERT_TRUE(p.Start(folder));
+    ASSERT_TRUE(p.Start(folder)) << "error " << GetLastError();
     ASSERT_TRUE(p.WaitReady());
     ASSERT_TRUE(p.OpenWindow());
     HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");

@@ -16,39 +16,66 @@ using namespace sorvane;
 
 namespace {
 
-// A settings file as section/key -> text, counting the reads.
-struct TFakeProfile {
-  std::map<std::pair<std::string, std::string>, std::string> Values;
-  int Reads = 0;
-  TProfileRead Reader() {
-    return [this](const std::string& section, const std::string& key, const std::string& def) {
-      ++Reads;
-      const auto it = Values.find({section, key});
-      return it == Values.end() ? def : it->second;
-    };
+// One write of the settings file, in the order made; Erase has no key.
+struct TProfileWrite {
+  std::string Section, Key, Value;
+  bool Erase = false;
+  bool operator==(const TProfileWrite&) const = default;
+};
+
+// A settings file as section/key -> text, counting the reads and keeping
+// the writes in their order.
+struct TFakeProfile : TProfile {
+  mutable std::map<std::pair<std::string, std::string>, std::string> Values;
+  mutable int Reads = 0;
+  mutable std::vector<TProfileWrite> Writes;
+  std::string ReadString(const char* section, const char* key, const char* def) const override {
+    ++Reads;
+    const auto it = Values.find({section, key});
+    return it == Values.end() ? def : it->second;
   }
-  void Apply(const std::vector<TProfileWrite>& writes) {
-    for (const TProfileWrite& w : writes) {
-      if (!w.EraseSection) Values[{w.Section, w.Key}] = w.Value;
-      else std::erase_if(Values, [&](const auto& v) { return v.first.first == w.Section; });
-    }
+  void WriteString(const char* section, const char* key, const std::string& value) const override {
+    Writes.push_back({section, key, value});
+    Values[{section, key}] = value;
+  }
+  void EraseSection(const char* section) const override {
+    Writes.push_back({section, "", "", true});
+    std::erase_if(Values, [&](const auto& v) { return v.first.first == section; });
   }
 };
 
-// The desktop values: null for a missing value; the names read, in order.
-struct TFakeDesktop {
+std::vector<TProfileWrite> StoredSettingsWrites(const TStoredSettings& s) {
+  TFakeProfile file;
+  WriteStoredSettings(s, file);
+  return file.Writes;
+}
+
+struct TValueWrite {
+  std::string Name, Value;
+  bool operator==(const TValueWrite&) const = default;
+};
+
+// The desktop values: null for a missing value; the names read, in order,
+// and the writes.
+struct TFakeDesktop : TDesktopStore {
   std::map<std::string, const char*> Values;
   std::string Raises;  // a value whose read raises
   std::vector<std::string> Read;
-  TValueRead Reader() {
-    return [this](const std::string& name, const std::string& def) -> std::string {
-      Read.push_back(name);
-      if (name == Raises) throw std::runtime_error(name);
-      const auto it = Values.find(name);
-      return it == Values.end() || !it->second ? def : it->second;
-    };
+  std::vector<TValueWrite> Written;
+  std::string ReadString(const char* name, const char* def) override {
+    Read.push_back(name);
+    if (name == Raises) throw std::runtime_error(name);
+    const auto it = Values.find(name);
+    return it == Values.end() || !it->second ? def : it->second;
   }
+  void WriteString(const char* name, const std::string& value) override { Written.push_back({name, value}); }
 };
+
+std::vector<TValueWrite> DesktopWrites(const TDesktopValues& v) {
+  TFakeDesktop desk;
+  WriteDesktopValues(v, desk);
+  return desk.Written;
+}
 
 }  // namespace
 
@@ -77,7 +104,7 @@ TEST(StoredSettings, FreqValuesTakeDefaultsAndClamps) {
     if (c.On) file.Values[{"Freq", "On"}] = c.On;
     if (c.Min) file.Values[{"Freq", "Min"}] = c.Min;
     if (c.Random) file.Values[{"Freq", "Random"}] = c.Random;
-    const TStoredSettings s = ReadStoredSettings(file.Reader());
+    const TStoredSettings s = ReadStoredSettings(file);
     const std::string what = std::string(c.On ? c.On : "-") + "|" + (c.Min ? c.Min : "-") + "|" +
                              (c.Random ? c.Random : "-");
     EXPECT_EQ(s.AutoChange, c.AutoChange) << what;
@@ -103,7 +130,7 @@ TEST(StoredSettings, CountGivesTheEntryKeysReadUpToAThousand) {
     file.Values[{"List", "1"}] = "C:\\A.BMP";
     file.Values[{"List", "2"}] = "C:\\B.BMP";
     file.Values[{"List", "4"}] = "C:\\D.BMP";
-    const TStoredSettings s = ReadStoredSettings(file.Reader());
+    const TStoredSettings s = ReadStoredSettings(file);
     ASSERT_EQ(s.Paths.size(), c.Keys) << (c.Count ? c.Count : "-");
     EXPECT_EQ(file.Reads, int(c.Keys) + 4) << "Count, the keys, On, Random, Min";
     const std::vector<std::string> head = {"C:\\A.BMP", "C:\\B.BMP", "s", "C:\\D.BMP", "s"};
@@ -128,7 +155,7 @@ TEST(StoredSettings, PathsAreCutTo255BytesAtACharacterBoundary) {
     TFakeProfile file;
     file.Values[{"List", "Count"}] = "1";
     file.Values[{"List", "1"}] = c.Stored;
-    EXPECT_EQ(ReadStoredSettings(file.Reader()).Paths, std::vector<std::string>{c.Read}) << c.Stored.size();
+    EXPECT_EQ(ReadStoredSettings(file).Paths, std::vector<std::string>{c.Read}) << c.Stored.size();
   }
 }
 
@@ -161,10 +188,10 @@ TEST(StoredSettings, WritesEraseTheListThenEntriesCountAndFreqValues) {
   // What is written reads back, and an old longer list leaves no keys behind.
   TFakeProfile file;
   std::vector<std::string> old(12, "C:\\OLD.BMP");
-  file.Apply(StoredSettingsWrites({old, false, 5, coRandom}));
+  WriteStoredSettings({old, false, 5, coRandom}, file);
   s.Paths.push_back(s.Paths[0]);  // duplicates stay
-  file.Apply(StoredSettingsWrites(s));
-  const TStoredSettings back = ReadStoredSettings(file.Reader());
+  WriteStoredSettings(s, file);
+  const TStoredSettings back = ReadStoredSettings(file);
   EXPECT_EQ(back.Paths, s.Paths);
   EXPECT_EQ(back.AutoChange, s.AutoChange);
   EXPECT_EQ(back.Period, s.Period);
@@ -191,7 +218,7 @@ TEST(DesktopValues, StyleComesFromWallpaperStyleAndTileText) {
     TDesktopValues v;
     v.Style = dsStretch;
     v.Wallpaper = "C:\\BEFORE.BMP";
-    ReadStyleAndWallpaper(desk.Reader(), v);
+    ReadStyleAndWallpaper(desk, v);
     const std::string what = std::string(c.Wallpaper ? c.Wallpaper : "-") + "|" + (c.Style ? c.Style : "-") +
                              "|" + (c.Tile ? c.Tile : "-");
     EXPECT_EQ(v.Style, c.Expected) << what;
@@ -210,16 +237,16 @@ TEST(DesktopValues, ReadsTakeDefaultsKeepTheWallpaperWholeAndStoreNothingOnFailu
   for (const bool xMissing : {true, false}) {
     desk.Values = {{"WallPaperOriginX", xMissing ? nullptr : ""}, {"WallPaperOriginY", xMissing ? "" : nullptr}};
     v.OriginX = v.OriginY = "9";
-    ReadOriginX(desk.Reader(), v);
-    ReadOriginY(desk.Reader(), v);
+    ReadOriginX(desk, v);
+    ReadOriginY(desk, v);
     EXPECT_EQ(v.OriginX, xMissing ? "0" : "");
     EXPECT_EQ(v.OriginY, xMissing ? "" : "0");
   }
 
   const std::string longPath = "C:\\" + std::string(251, 'g') + "\x95\x5C.bmp";
   desk.Values = {{"Wallpaper", longPath.c_str()}, {"WallPaperOriginX", "left"}};
-  ReadStyleAndWallpaper(desk.Reader(), v);
-  ReadOriginX(desk.Reader(), v);
+  ReadStyleAndWallpaper(desk, v);
+  ReadOriginX(desk, v);
   EXPECT_EQ(v.Wallpaper, longPath);  // too long for the list: it is not listed cut
   EXPECT_FALSE(v.WallpaperFitsList());
   EXPECT_EQ(v.Style, dsCenter);
@@ -232,7 +259,7 @@ TEST(DesktopValues, ReadsTakeDefaultsKeepTheWallpaperWholeAndStoreNothingOnFailu
     TDesktopValues kept;
     kept.Style = dsTile;
     kept.Wallpaper = "C:\\OLD.BMP";
-    EXPECT_THROW(ReadStyleAndWallpaper(bad.Reader(), kept), std::runtime_error) << failing;
+    EXPECT_THROW(ReadStyleAndWallpaper(bad, kept), std::runtime_error) << failing;
     EXPECT_EQ(kept.Style, dsTile) << failing;
     EXPECT_EQ(kept.Wallpaper, "C:\\OLD.BMP") << failing;
   }

@@ -21,12 +21,12 @@ class Changer : public SorvaneTest {
  protected:
   void SetUp() override {
     gCalls.clear();
-    sorvane::WallpaperCallHook = RecordWallpaper;
+    TestPlatform().Wallpaper = RecordWallpaper;
     RemoveIni();
     CreateForm();
   }
   void TearDown() override {
-    sorvane::WallpaperCallHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
     SorvaneTest::TearDown();
   }
 

@@ -71,11 +71,11 @@ class Commands : public SorvaneTest {
  protected:
   void SetUp() override {
     gWallpaperCalls.clear();
-    sorvane::WallpaperCallHook = RecordWallpaper;
+    TestPlatform().Wallpaper = RecordWallpaper;
   }
   void TearDown() override {
     SorvaneTest::TearDown();
-    sorvane::WallpaperCallHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
   }
   // A settings file with the given pictures, and a desktop whose wallpaper
   // is the first of them, centred.

@@ -8,7 +8,7 @@ const char kDesktop[] = "Control Panel\\desktop";
 
 void SorvaneTest::CreateForm() {
   App = new TApplication();
-  App->BoxHook = [this](TBoxKind kind, const std::string& text) {
+  TestPlatform().Box = [this](TBoxKind kind, const std::string& text) {
     Boxes.push_back({kind, text});
     return NextAnswer;
   };
@@ -17,6 +17,7 @@ void SorvaneTest::CreateForm() {
 }
 
 void SorvaneTest::TearDown() {
+  TestPlatform().Box = nullptr;
   delete App;
   App = nullptr;
   Form = nullptr;

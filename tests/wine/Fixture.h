@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Unit1/Unit1.h"
+#include "TestPlatform.h"
 #include "app/Application.h"
 
 struct TBoxRecord {

@@ -36,7 +36,7 @@ TEST_F(FormLayout, WindowedControlsStandWhereTheDescriptionPutsThem) {
       {"Freq", 40, 248, 160, 20},      {"FreqView", 88, 216, 65, 23},  {"Panel1", 16, 24, 369, 209},
   };
   for (const Place& p : places) {
-    auto* c = dynamic_cast<TWinControl*>(Form->FindComponent(p.Name));
+    auto* c = static_cast<TWinControl*>(Form->FindComponent(p.Name));  // every one is windowed
     ASSERT_NE(c, nullptr) << p.Name;
     ASSERT_NE(c->Handle(), nullptr) << p.Name;
     const RECT r = ChildRect(c->Handle());

@@ -13,12 +13,12 @@ void NoWallpaperCall(const char*) {}
 class HostileInput : public SorvaneTest {
  protected:
   void SetUp() override {
-    sorvane::WallpaperCallHook = NoWallpaperCall;
+    TestPlatform().Wallpaper = NoWallpaperCall;
     SetDesktopValue("Wallpaper", "");
   }
   void TearDown() override {
     SorvaneTest::TearDown();
-    sorvane::WallpaperCallHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
   }
 };
 

@@ -47,11 +47,11 @@ class Load : public SorvaneTest {
  protected:
   void SetUp() override {
     gWallpaperCalls = 0;
-    sorvane::WallpaperCallHook = CountWallpaper;
+    TestPlatform().Wallpaper = CountWallpaper;
   }
   void TearDown() override {
     SorvaneTest::TearDown();
-    sorvane::WallpaperCallHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
   }
   // Pictures in list order, automatic change on with the given period.
   void Prepare(int period, int pictures = 73) {

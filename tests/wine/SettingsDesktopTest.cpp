@@ -47,11 +47,11 @@ class SettingsDesktop : public SorvaneTest {
     for (const char* name : {"WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
       SetDesktopValue(name, "0");
     gWallpaperCalls.clear();
-    sorvane::WallpaperCallHook = RecordWallpaperCall;
+    TestPlatform().Wallpaper = RecordWallpaperCall;
   }
   void TearDown() override {
-    sorvane::WallpaperCallHook = nullptr;
-    sorvane::RegFetchHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
+    TestPlatform().RegFetch = nullptr;
     SorvaneTest::TearDown();
     SetDesktopValue("Wallpaper", "");
     RemoveIni();
@@ -210,10 +210,10 @@ TEST_F(SettingsDesktop, WrongTypeOrUnreadableValueStopsTheLoad) {
   }
 
   // A value that grows between the query that finds it and the fetch.
-  sorvane::RegFetchHook = GrowValue;
+  TestPlatform().RegFetch = GrowValue;
   Boxes.clear();
   Reload();
-  sorvane::RegFetchHook = nullptr;
+  TestPlatform().RegFetch = nullptr;
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "'TileWallpaper' の取得に失敗しました.");
 

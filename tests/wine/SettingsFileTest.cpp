@@ -56,10 +56,10 @@ class SettingsFile : public SorvaneTest {
     for (const char* name : {"Wallpaper", "WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
       SetDesktopValue(name, name == std::string("Wallpaper") ? "" : "0");
     gWallpaperCalls.clear();
-    sorvane::WallpaperCallHook = RecordWallpaperCall;
+    TestPlatform().Wallpaper = RecordWallpaperCall;
   }
   void TearDown() override {
-    sorvane::WallpaperCallHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
     SorvaneTest::TearDown();
     RemoveIni();
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "TaskBar/TaskBar.h"
+#include "TestPlatform.h"
 #include "app/Application.h"
 
 struct TShellCall {
@@ -24,10 +25,10 @@ class ShellRecorder {
  public:
   ShellRecorder() {
     Current = this;
-    TTaskBar::ShellHook = &Hook;
+    TestPlatform().Shell = &Hook;
   }
   ~ShellRecorder() {
-    TTaskBar::ShellHook = nullptr;
+    TestPlatform().Shell = nullptr;
     Current = nullptr;
   }
   std::vector<TShellCall> Calls() {
@@ -80,12 +81,13 @@ class TrayTestBase : public ::testing::Test {
   void SetUp() override {
     App = new TApplication();
     App->SetTitle("Sorvane");
-    App->BoxHook = [this](TBoxKind kind, const std::string& text) {
+    TestPlatform().Box = [this](TBoxKind kind, const std::string& text) {
       Boxes.push_back({kind, text});
       return IDOK;
     };
   }
   void TearDown() override {
+    TestPlatform().Box = nullptr;
     delete App;
     App = nullptr;
   }

@@ -39,14 +39,14 @@ class LocaleOverride {
 class Tips : public SorvaneTest {
  protected:
   void SetUp() override {
-    sorvane::WallpaperCallHook = IgnoreWallpaper;
+    TestPlatform().Wallpaper = IgnoreWallpaper;
     RemoveIni();
     CreateForm();
     Form->ListBox->Clear();
     for (int i = 0; i < 12; ++i) Form->ListBox->Add("C:\\pictures\\" + std::to_string(i) + ".bmp");
   }
   void TearDown() override {
-    sorvane::WallpaperCallHook = nullptr;
+    TestPlatform().Wallpaper = nullptr;
     SorvaneTest::TearDown();
   }
 

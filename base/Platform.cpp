@@ -1,0 +1,28 @@
+#include "base/Platform.h"
+
+#include <shellapi.h>
+
+namespace sorvane {
+
+namespace {
+TPlatform gReal;
+TPlatform* gInstalled = nullptr;
+}  // namespace
+
+int TPlatform::AnswerBox(TBoxKind, const std::string&) { return 0; }
+
+void TPlatform::SetDeskWallpaper(const char* path) {
+  SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+}
+
+BOOL TPlatform::NotifyIcon(DWORD message, void* data) {
+  return Shell_NotifyIconA(message, static_cast<PNOTIFYICONDATAA>(data));
+}
+
+void TPlatform::BeforeRegFetch(HKEY, const char*) {}
+
+TPlatform& Platform() { return gInstalled ? *gInstalled : gReal; }
+
+void InstallPlatform(TPlatform* platform) { gInstalled = platform; }
+
+}  // namespace sorvane

@@ -1,0 +1,36 @@
+// The platform calls that tests must replace, behind one interface: the
+// boxes the user answers, the wallpaper call, the shell's tray call and the
+// registry's fetch of a value. The program runs on the real calls; a test
+// program installs its own once.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace sorvane {
+
+enum class TBoxKind { Error, Warning, Question };
+
+class TPlatform {
+ public:
+  virtual ~TPlatform() = default;
+  // A box about to be shown. The real answer is 0: show it and let the user
+  // answer; a test answers at once (IDOK, IDYES, IDNO ...).
+  virtual int AnswerBox(TBoxKind kind, const std::string& text);
+  // SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path, SPIF_UPDATEINIFILE |
+  // SPIF_SENDWININICHANGE); a null path removes the wallpaper.
+  virtual void SetDeskWallpaper(const char* path);
+  // Shell_NotifyIconA with a tray record.
+  virtual BOOL NotifyIcon(DWORD message, void* data);
+  // Between learning a registry value's size and fetching it (another
+  // program may change it there). The real call does nothing.
+  virtual void BeforeRegFetch(HKEY key, const char* name);
+};
+
+// The calls in force.
+TPlatform& Platform();
+// Replaces the calls for the rest of the process; null brings the real ones
+// back.
+void InstallPlatform(TPlatform* platform);
+
+}  // namespace sorvane

@@ -1,0 +1,10 @@
+#include "TestPlatform.h"
+
+namespace {
+struct TInstalled {
+  TTestPlatform Platform;
+  TInstalled() { sorvane::InstallPlatform(&Platform); }
+} gInstalled;
+}  // namespace
+
+TTestPlatform& TestPlatform() { return gInstalled.Platform; }

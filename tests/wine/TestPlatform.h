@@ -1,0 +1,37 @@
+// The one platform the in-process tests install: each call goes to the
+// test's handler when one is set; boxes are never shown (unset, they are
+// answered "OK").
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "TaskBar/TaskBar.h"
+#include "base/Platform.h"
+
+using sorvane::TBoxKind;
+
+struct TTestPlatform : sorvane::TPlatform {
+  std::function<int(TBoxKind, const std::string&)> Box;
+  void (*Wallpaper)(const char* path) = nullptr;
+  void (*Shell)(DWORD message, const TNotifyIconDataV1& data) = nullptr;  // any thread
+  void (*RegFetch)(HKEY key, const char* name) = nullptr;
+
+  int AnswerBox(TBoxKind kind, const std::string& text) override { return Box ? Box(kind, text) : IDOK; }
+  void SetDeskWallpaper(const char* path) override {
+    if (Wallpaper) Wallpaper(path);
+    else TPlatform::SetDeskWallpaper(path);
+  }
+  BOOL NotifyIcon(DWORD message, void* data) override {
+    if (!Shell) return TPlatform::NotifyIcon(message, data);
+    Shell(message, *static_cast<const TNotifyIconDataV1*>(data));
+    return TRUE;
+  }
+  void BeforeRegFetch(HKEY key, const char* name) override {
+    if (RegFetch) RegFetch(key, name);
+  }
+};
+
+// Installed before the first test runs.
+TTestPlatform& TestPlatform();
