@@ -4,11 +4,6 @@
 
 namespace {
 
-struct Place {
-  const char* Name;
-  int Left, Top, Width, Height;
-};
-
 RECT ChildRect(HWND child) {
   RECT r;
   GetWindowRect(child, &r);
@@ -26,25 +21,34 @@ class FormLayout : public SorvaneTest {
   }
 };
 
-TEST_F(FormLayout, WindowedControlsStandWhereTheDescriptionPutsThem) {
-  const Place places[] = {
-      {"BtnOK", 8, 280, 97, 33},       {"BtnCancel", 8, 328, 97, 33},  {"BtnQuit", 8, 376, 97, 33},
-      {"PageControl", 112, 8, 409, 409}, {"ListBox", 16, 16, 369, 113}, {"DelBtn", 216, 136, 97, 25},
-      {"ClrBtn", 328, 136, 57, 25},    {"DispType", 8, 176, 121, 113}, {"SetBase", 16, 296, 153, 17},
-      {"OrgX", 40, 328, 57, 17},       {"OrgY", 120, 328, 57, 17},     {"ColorView", 144, 216, 49, 21},
-      {"ColChgBtn", 144, 248, 49, 25}, {"AutoChg", 248, 344, 105, 17}, {"ChgMode", 24, 32, 137, 73},
-      {"Freq", 40, 248, 160, 20},      {"FreqView", 88, 216, 65, 23},  {"Panel1", 16, 24, 369, 209},
-  };
-  for (const Place& p : places) {
-    auto* c = dynamic_cast<TWinControl*>(Form->FindComponent(p.Name));
-    ASSERT_NE(c, nullptr) << p.Name;
-    ASSERT_NE(c->Handle(), nullptr) << p.Name;
+TEST_F(FormLayout, WindowedControlsLieWithinTheirPagesWithoutOverlapping) {
+  const char* names[] = {"BtnOK",    "BtnCancel", "BtnQuit", "PageControl", "ListBox",   "DelBtn",
+                         "ClrBtn",   "DispType",  "SetBase", "OrgX",        "OrgY",      "ColorView",
+                         "ColChgBtn", "AutoChg",  "ChgMode", "Freq",        "FreqView",  "Panel1"};
+  std::vector<HWND> placed;
+  for (const char* name : names) {
+    auto* c = dynamic_cast<TWinControl*>(Form->FindComponent(name));
+    ASSERT_NE(c, nullptr) << name;
+    ASSERT_NE(c->Handle(), nullptr) << name;
     const RECT r = ChildRect(c->Handle());
-    EXPECT_EQ(r.left, p.Left) << p.Name;
-    EXPECT_EQ(r.top, p.Top) << p.Name;
-    EXPECT_EQ(r.right - r.left, p.Width) << p.Name;
-    EXPECT_EQ(r.bottom - r.top, p.Height) << p.Name;
+    RECT parent, inside;
+    GetClientRect(GetParent(c->Handle()), &parent);
+    EXPECT_FALSE(IsRectEmpty(&r)) << name;
+    EXPECT_TRUE(IntersectRect(&inside, &r, &parent) && EqualRect(&inside, &r)) << name << " is cut off";
+    for (HWND other : placed) {
+      const RECT o = ChildRect(other);
+      EXPECT_FALSE(GetParent(other) == GetParent(c->Handle()) && IntersectRect(&inside, &r, &o)) << name;
+    }
+    placed.push_back(c->Handle());
   }
+  // The three commands stand in a column left of the pages, in order.
+  const RECT ok = ChildRect(Form->BtnOK->Handle()), cancel = ChildRect(Form->BtnCancel->Handle()),
+             quit = ChildRect(Form->BtnQuit->Handle()), pages = ChildRect(Form->PageControl->Handle());
+  EXPECT_EQ(ok.left, cancel.left);
+  EXPECT_EQ(ok.left, quit.left);
+  EXPECT_LT(ok.top, cancel.top);
+  EXPECT_LT(cancel.top, quit.top);
+  EXPECT_LT(ok.right, pages.left);
 }
 
 TEST_F(FormLayout, ClientAreaIsFixedAndTheFrameHasNoButtons) {
