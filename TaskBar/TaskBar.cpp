@@ -209,7 +209,7 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   // Read before any handler runs: the menu opens where the click happened.
   POINT pt{};
   GetCursorPos(&pt);
-  try {
+  Guarded(this, [&] {
     if (OnTrayClick) {
       switch (lParam) {
         case WM_LBUTTONDOWN: OnTrayClick(mbLeft); break;
@@ -224,9 +224,7 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       case WM_RBUTTONUP: PopupAt(&TTaskBar::FPopupMenuRight, pt); break;
       default: break;
     }
-  } catch (const std::exception& e) {
-    if (Host) Host->HandleException(this, e);
-  }
+  });
   return 0;
 }
 

@@ -172,12 +172,9 @@ void TApplication::HandleException(TObject*, const std::exception& e) {
 LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
   if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
-  try {
-    return self->Dispatch(msg, wParam, lParam);
-  } catch (const std::exception& e) {
-    self->HandleException(self, e);
-  }
-  return 0;
+  LRESULT r = 0;
+  Guarded(self, [&] { r = self->Dispatch(msg, wParam, lParam); });
+  return r;
 }
 
 LRESULT TApplication::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -244,31 +244,30 @@ LRESULT TWinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(FHandle, msg, wParam, lParam);
 }
 
-LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+namespace {
+// The child control a parent's notification is about, if any.
+HWND NotifyingChild(UINT msg, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND:
-      if (lParam) {
-        if (TWinControl* c = FromHandle(HWND(lParam))) {
-          LRESULT r = 0;
-          if (c->Notify(msg, wParam, lParam, r)) return r;
-        }
-      }
-      break;
-    case WM_NOTIFY: {
-      const NMHDR* h = reinterpret_cast<const NMHDR*>(lParam);
-      if (TWinControl* c = FromHandle(h->hwndFrom)) {
-        LRESULT r = 0;
-        if (c->Notify(msg, wParam, lParam, r)) return r;
-      }
-      break;
-    }
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (TWinControl* c = FromHandle(HWND(lParam))) {
-        LRESULT r = 0;
-        if (c->Notify(msg, wParam, lParam, r)) return r;
-      }
-      break;
+      return HWND(lParam);
+    case WM_NOTIFY:
+      return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    default:
+      return nullptr;
+  }
+}
+}  // namespace
+
+LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Notifications go back to the control they are about, as its own event.
+  if (HWND child = NotifyingChild(msg, lParam))
+    if (TWinControl* c = FromHandle(child)) {
+      LRESULT r = 0;
+      if (c->Notify(msg, wParam, lParam, r)) return r;
+    }
+  switch (msg) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -300,12 +299,9 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
   }
   TWinControl* self = FromHandle(wnd);
   if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
-  try {
-    return self->WndProc(msg, wParam, lParam);
-  } catch (const std::exception& e) {
-    Host->HandleException(self, e);
-  }
-  return 0;
+  LRESULT r = 0;
+  Guarded(self, [&] { r = self->WndProc(msg, wParam, lParam); });
+  return r;
 }
 
 const char* TWinControl::ContainerClass() {
