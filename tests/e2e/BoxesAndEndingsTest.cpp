@@ -48,14 +48,7 @@ TEST(ErrorBox, APeriodThatIsNotANumberShowsTheRunTimeMessage) {
   // Typing "1a": the edit changes, the conversion fails, the error box opens
   // inside the change handler, so the text is sent from a thread of its own.
   std::thread typist([&] { SendMessageA(freqView, WM_SETTEXT, 0, LPARAM("1a")); });
-  HWND box = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND w : p.TopLevelWindows())
-          if (ClassName(w) == "#32770" && IsWindowVisible(w)) box = w;
-        return box != nullptr;
-      },
-      10000);
+  HWND box = p.WaitDialog();
   if (!box) {
     p.Kill();
     typist.join();

@@ -254,6 +254,18 @@ HWND TSorvaneProcess::WaitTopLevel(const std::string& caption, DWORD ms) const {
   return found;
 }
 
+HWND TSorvaneProcess::WaitDialog(DWORD ms) const {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : TopLevelWindows())
+          if (ClassName(w) == "#32770" && IsWindowVisible(w)) found = w;
+        return found != nullptr;
+      },
+      ms);
+  return found;
+}
+
 void TSorvaneProcess::TrayMouse(UINT mouseMsg) const {
   PostMessageA(TrayWindow(), WM_APP + 100, 1, LPARAM(mouseMsg));
 }

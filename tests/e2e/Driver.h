@@ -31,6 +31,8 @@ class TSorvaneProcess {
   // A top-level window of this process with this caption (e.g. "警告").
   HWND WaitTopLevel(const std::string& caption, DWORD ms = 10000) const;
   std::vector<HWND> TopLevelWindows() const;
+  // A visible dialog box of this process (class "#32770"), or null.
+  HWND WaitDialog(DWORD ms = 10000) const;
 
   // Tray callback as the shell sends it (wParam 1, lParam the mouse message).
   void TrayMouse(UINT mouseMsg) const;

@@ -122,14 +122,7 @@ TEST(Modal, TheQuitQuestionAndTheColourChooserKeepEveryCommandOutOfReach) {
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != 0; }, 5000));
 
   Click(colour);
-  HWND chooser = nullptr;
-  WaitFor(
-      [&] {
-        for (HWND w : p.TopLevelWindows())
-          if (ClassName(w) == "#32770" && IsWindowVisible(w)) chooser = w;
-        return chooser != nullptr;
-      },
-      10000);
+  HWND chooser = p.WaitDialog();
   ASSERT_NE(chooser, nullptr);
   EXPECT_FALSE(IsWindowEnabled(main));
   RealClick(ok, 10, 10);
