@@ -1,7 +1,7 @@
 // Process entry: the single-instance guard, the main window and the loop.
 #include <windows.h>
 
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "app/Application.h"
 #include "base/Error.h"
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The include rules between the program's folders (ENGINEERING.md, Layout):
-#  - base/, picture/, ui/, settings/, changer/ and TaskBar/ never include
-#    Unit1/ or app/;
+#  - base/, picture/, ui/, settings/, changer/ and tray/ never include
+#    window/ or app/;
 #  - base/ includes nothing of the program outside base/;
 #  - no two folders depend on each other, directly or through others.
 # Includes are the quoted ones, written from the source root ("ui/Forms.h");
@@ -10,8 +10,8 @@
 set -u
 cd "$(dirname "$0")/.." || exit 2
 
-FOLDERS="base picture ui settings changer TaskBar Unit1 app"
-LOWER="base picture ui settings changer TaskBar"
+FOLDERS="base picture ui settings changer tray window app"
+LOWER="base picture ui settings changer tray"
 
 tmp=$(mktemp -d) || exit 2
 trap 'rm -rf "$tmp"' EXIT INT TERM
@@ -49,7 +49,7 @@ while read -r from to where; do
   elif [ "$from" = base ] && [ "$to" != base ]; then
     echo "base/ includes the program: $where"
     status=1
-  elif is_in "$from" $LOWER && { [ "$to" = Unit1 ] || [ "$to" = app ]; }; then
+  elif is_in "$from" $LOWER && { [ "$to" = window ] || [ "$to" = app ]; }; then
     echo "upward include: $where"
     status=1
   fi

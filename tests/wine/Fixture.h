@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "TestPlatform.h"
 #include "app/Application.h"
 

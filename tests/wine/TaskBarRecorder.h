@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TaskBar/TaskBar.h"
+#include "tray/TaskBar.h"
 #include "TestPlatform.h"
 #include "app/Application.h"
 

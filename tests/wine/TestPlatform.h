@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "TaskBar/TaskBar.h"
+#include "tray/TaskBar.h"
 #include "base/Platform.h"
 
 using sorvane::TBoxKind;

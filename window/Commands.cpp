@@ -1,5 +1,5 @@
 // Control state rules and the window's commands.
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "ui/Host.h"
 #include "base/Kinds.h"
 

@@ -1,5 +1,5 @@
 // The creation handler: the start-up steps of the main window, in order.
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "ui/Host.h"
 #include "changer/LocaleTime.h"
 #include "changer/Random.h"

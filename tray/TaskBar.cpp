@@ -1,4 +1,4 @@
-#include "TaskBar/TaskBar.h"
+#include "tray/TaskBar.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 
 #include "ui/Host.h"
 

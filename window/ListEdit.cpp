@@ -1,5 +1,5 @@
 // Candidate list editing and the preview.
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "base/Mbcs.h"
 #include "picture/FileKind.h"
 #include "settings/Desktop.h"

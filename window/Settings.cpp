@@ -4,7 +4,7 @@
 // user sees the effects.
 #include <windows.h>
 
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "settings/Desktop.h"
 #include "settings/IniFile.h"
 #include "settings/Registry.h"

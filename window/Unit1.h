@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "TaskBar/TaskBar.h"
+#include "tray/TaskBar.h"
 #include "base/ShortStr.h"
 #include "changer/Schedule.h"
 #include "ui/Dialogs.h"

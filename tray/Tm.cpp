@@ -1,7 +1,7 @@
 // The animation worker and the frame list of TTaskBar.
 #include <atomic>
 
-#include "TaskBar/TaskBar.h"
+#include "tray/TaskBar.h"
 
 // Lock protects the flags and the frame list's changes; a step runs outside
 // the lock with InStep set, and nothing changes the list while it is set.

@@ -2,7 +2,7 @@
 // size, caption, font, first value, tab order and handler, as data.
 #include <type_traits>
 
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "base/Kinds.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The window's side of the changer: the minute tick, the tray menu's
 // commands and the period controls. The schedule decides; here the picture
 // is set, the controls and the tip follow.
-#include "Unit1/Unit1.h"
+#include "window/Unit1.h"
 #include "base/Error.h"
 #include "base/Mbcs.h"
 #include "changer/LocaleTime.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "TaskBar/Sync.h"
+#include "tray/Sync.h"
 #include "ui/Component.h"
 #include "ui/Menus.h"
 
