@@ -21,6 +21,8 @@ BOOL TPlatform::NotifyIcon(DWORD message, void* data) {
 
 void TPlatform::BeforeRegFetch(HKEY, const char*) {}
 
+void TPlatform::BeforeFileRead(HANDLE) {}
+
 TPlatform& Platform() { return gInstalled ? *gInstalled : gReal; }
 
 void InstallPlatform(TPlatform* platform) { gInstalled = platform; }

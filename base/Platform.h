@@ -1,7 +1,7 @@
 // The platform calls that tests must replace, behind one interface: the
-// boxes the user answers, the wallpaper call, the shell's tray call and the
-// registry's fetch of a value. The program runs on the real calls; a test
-// program installs its own once.
+// boxes the user answers, the wallpaper call, the shell's tray call, and the
+// moments between taking a registry value's or a file's size and reading it.
+// The program runs on the real calls; a test program installs its own once.
 #pragma once
 #include <windows.h>
 
@@ -18,13 +18,16 @@ class TPlatform {
   // answer; a test answers at once (IDOK, IDYES, IDNO ...).
   virtual int AnswerBox(TBoxKind kind, const std::string& text);
   // SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path, SPIF_UPDATEINIFILE |
-  // SPIF_SENDWININICHANGE); a null path removes the wallpaper.
+  // SPIF_SENDWININICHANGE); an empty path removes the wallpaper.
   virtual void SetDeskWallpaper(const char* path);
   // Shell_NotifyIconA with a tray record.
   virtual BOOL NotifyIcon(DWORD message, void* data);
   // Between learning a registry value's size and fetching it (another
   // program may change it there). The real call does nothing.
   virtual void BeforeRegFetch(HKEY key, const char* name);
+  // Between learning a picture file's size and reading it (another program
+  // may shorten it there). The real call does nothing.
+  virtual void BeforeFileRead(HANDLE file);
 };
 
 // The calls in force.

@@ -8,7 +8,7 @@
 #include "base/Mbcs.h"
 #include "picture/BitmapFile.h"
 #include "picture/LittleEndian.h"
-#include "picture/MappedFile.h"
+#include "picture/FileBytes.h"
 
 namespace sorvane {
 
@@ -29,7 +29,7 @@ int ScreenPixelsPerInch() {
 // field is checked against the file before it is used, so a truncated or
 // damaged file gives the bitmap error and never a wild read or a huge
 // allocation.
-HBITMAP BitmapFromFile(const TMappedFile& f, int& width, int& height) {
+HBITMAP BitmapFromFile(const TFileBytes& f, int& width, int& height) {
   TBitmapLayout layout;
   if (!ParseBitmapFile(f.data(), f.size(), layout)) throw EError(kInvalidBitmap);
   // Everything is brought to a BITMAPINFOHEADER with bit masks and colours.
@@ -85,7 +85,7 @@ HBITMAP BitmapFromFile(const TMappedFile& f, int& width, int& height) {
 }
 
 // The first image of an icon file.
-HICON IconFromFile(const TMappedFile& f, int& width, int& height) {
+HICON IconFromFile(const TFileBytes& f, int& width, int& height) {
   const unsigned char* const b = f.data();
   if (f.size() < 6 + 16 || LeU16(b, 0) != 0 || LeU16(b, 2) != 1 || LeU16(b, 4) == 0) throw EError(kInvalidIcon);
   const std::uint32_t size = LeU32(b, 6 + 8);
@@ -124,7 +124,7 @@ void FrameToPixels(const RECTL& frame, int& width, int& height) {
   if (height < 0) height = -height;
 }
 
-HENHMETAFILE EnhMetafileFromFile(const TMappedFile& f, int& width, int& height) {
+HENHMETAFILE EnhMetafileFromFile(const TFileBytes& f, int& width, int& height) {
   const unsigned char* const b = f.data();
   if (f.size() < sizeof(ENHMETAHEADER) || LeU32(b, 0) != EMR_HEADER || LeU32(b, 40) != ENHMETA_SIGNATURE ||
       LeU32(b, 48) > f.size() || LeU32(b, 48) < sizeof(ENHMETAHEADER))
@@ -139,7 +139,7 @@ HENHMETAFILE EnhMetafileFromFile(const TMappedFile& f, int& width, int& height) 
 
 // A Windows metafile, with or without the placeable header, converted to an
 // enhanced one.
-HENHMETAFILE WinMetafileFromFile(const TMappedFile& f, int& width, int& height) {
+HENHMETAFILE WinMetafileFromFile(const TFileBytes& f, int& width, int& height) {
   const unsigned char* const b = f.data();
   constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
   constexpr std::size_t kPlaceableSize = 22;
@@ -188,7 +188,7 @@ TLoadedPicture LoadPictureFile(const std::string& path) {
   if (p.Format == TPictureFormat::Unknown)
     throw EError(FormatS("拡張子 .%s の画像形式は処理できません", ExtensionOf(path)));
 
-  const TMappedFile data = TMappedFile::Open(path);
+  const TFileBytes data = TFileBytes::Read(path);
   switch (p.Format) {
     case TPictureFormat::Bmp:
       // An empty file is an empty bitmap, as the run-time reads one.

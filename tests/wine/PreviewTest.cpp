@@ -7,9 +7,14 @@ using testpics::Bmp24;
 using testpics::Render;
 using testpics::UserSelects;
 
+namespace {
+std::string gShrinking;  // the file the read hook shortens
+}  // namespace
+
 class Preview : public SorvaneTest {
  protected:
   void SetUp() override {
+    TestPlatform().FileRead = nullptr;
     RemoveIni();
     SetDesktopValue("Wallpaper", "");
     CreateForm();
@@ -136,7 +141,26 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "ﾌｧｲﾙ " + locked + " は開けません.");
   EXPECT_EQ(Info(), "原寸＝40×30");
-  EXPECT_EQ(Form->ListBox->Count(), int(std::size(cases)) + 2);
+
+  // Another program shortens the file after its size was taken: the read
+  // comes up short, which is refused like a file that cannot be opened
+  // (reading past the end of a mapped view would have ended the process).
+  const std::string shrinking = TempFile("shrinking.bmp", Bmp24(300, 200, 0, 0));
+  TestPlatform().FileRead = [](HANDLE) {
+    HANDLE other = CreateFileA(gShrinking.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+    SetFilePointer(other, 100, nullptr, FILE_BEGIN);
+    SetEndOfFile(other);
+    CloseHandle(other);
+  };
+  gShrinking = shrinking;
+  Boxes.clear();
+  Show(shrinking);
+  TestPlatform().FileRead = nullptr;
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "ﾌｧｲﾙ " + shrinking + " は開けません.");
+  EXPECT_EQ(Info(), "原寸＝40×30");
+  EXPECT_EQ(Form->ListBox->Count(), int(std::size(cases)) + 3);
 }
 
 TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {

@@ -17,6 +17,7 @@ struct TTestPlatform : sorvane::TPlatform {
   void (*Wallpaper)(const char* path) = nullptr;
   void (*Shell)(DWORD message, const TNotifyIconDataV1& data) = nullptr;  // any thread
   void (*RegFetch)(HKEY key, const char* name) = nullptr;
+  void (*FileRead)(HANDLE file) = nullptr;
 
   int AnswerBox(TBoxKind kind, const std::string& text) override { return Box ? Box(kind, text) : IDOK; }
   void SetDeskWallpaper(const char* path) override {
@@ -30,6 +31,9 @@ struct TTestPlatform : sorvane::TPlatform {
   }
   void BeforeRegFetch(HKEY key, const char* name) override {
     if (RegFetch) RegFetch(key, name);
+  }
+  void BeforeFileRead(HANDLE file) override {
+    if (FileRead) FileRead(file);
   }
 };
 
