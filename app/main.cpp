@@ -8,6 +8,10 @@
 #include <new>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Pictures may live on removable drives and shares: a drive with no disk
+  // in it is a missing file to the program, never a system box that holds
+  // up the start at sign-in.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   {
     TApplication app;
     app.SetTitle("Sorvane・起動中");

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/Platform.h"
+#include "settings/PathFolder.h"
 
 namespace sorvane {
 
@@ -19,6 +20,16 @@ bool FileExists(const std::string& path) {
   return (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool FileIsGone(const std::string& path) {
+  if (FileExists(path)) return false;
+  const std::string folder = FolderOfPath(path);
+  if (folder.empty()) return true;  // the current folder
+  const DWORD attr = GetFileAttributesA(folder.c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 void SetDeskWallpaper(const char* path) { Platform().SetDeskWallpaper(path); }
+
+void RemoveDeskWallpaper() { Platform().SetDeskWallpaper(""); }
 
 }  // namespace sorvane

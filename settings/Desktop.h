@@ -10,9 +10,16 @@ namespace sorvane {
 // with wildcards name no file.
 bool FileExists(const std::string& path);
 
+// The file is known to be gone: its folder is there and the file in it is
+// not. A picture on a drive that is not ready, a share not yet connected or
+// a folder that cannot be reached is not known to be gone.
+bool FileIsGone(const std::string& path);
+
 // SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path, SPIF_UPDATEINIFILE |
-// SPIF_SENDWININICHANGE); a null path removes the wallpaper. The result is
-// not examined.
+// SPIF_SENDWININICHANGE). The result is not examined.
 void SetDeskWallpaper(const char* path);
+// The same call with an empty path: no wallpaper at all. (A null path would
+// bring back the system's default picture instead.)
+void RemoveDeskWallpaper();
 
 }  // namespace sorvane

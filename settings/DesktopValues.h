@@ -4,6 +4,7 @@
 // wallpaper. Pure code: the registry comes in as a function.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,20 @@
 
 namespace sorvane {
 
+// WallpaperStyle and TileWallpaper as they were read, whole.
+struct TStylePair {
+  std::string Style;
+  std::string Tile;
+  bool operator==(const TStylePair&) const = default;
+};
+
 struct TDesktopValues {
   TDispStyle Style = dsNone;
+  // The pair a load found beside a wallpaper. Later versions of Windows
+  // store placements this window cannot show (fit, fill, span...); while
+  // the user keeps the style shown for it, the pair is written back as it
+  // was rather than replaced by the nearest style of the window.
+  std::optional<TStylePair> StoredStyle;
   std::string Wallpaper;  // the current wallpaper (read only), whole; empty: none
   std::string OriginX = "0";
   std::string OriginY = "0";
@@ -30,24 +43,31 @@ class TDesktopStore {
   virtual std::string ReadString(const char* name, const char* def) = 0;
   // May raise.
   virtual void WriteString(const char* name, const std::string& value) = 0;
+  // A value under "Colors" beside "desktop". May raise.
+  virtual void WriteColorString(const char* name, const std::string& value) = 0;
 };
 
 // Reads TileWallpaper, Wallpaper and, only when a wallpaper is set,
-// WallpaperStyle, in that order, into Style and Wallpaper. Nothing is stored
-// when a read raises.
+// WallpaperStyle, in that order, into Style, StoredStyle and Wallpaper.
+// Nothing is stored when a read raises.
 void ReadStyleAndWallpaper(TDesktopStore& store, TDesktopValues& v);
 // The origins are read one at a time, so that the caller can show X before
 // the read of Y, which may raise.
 void ReadOriginX(TDesktopStore& store, TDesktopValues& v);
 void ReadOriginY(TDesktopStore& store, TDesktopValues& v);
 
-// WallpaperStyle, TileWallpaper, WallPaperOriginX, WallPaperOriginY, in
-// that order; a write that raises stops the rest.
+// The colour as the system's display settings store it: "R G B" in decimal.
+std::string ColorText(std::uint32_t rgb);
+
+// Colors\Background (so that the colour outlasts the session), then
+// WallpaperStyle, TileWallpaper (StoredStyle when set, else the style's
+// own pair), WallPaperOriginX and WallPaperOriginY, in that order; a write
+// that raises stops the rest.
 void WriteDesktopValues(const TDesktopValues& v, TDesktopStore& store);
 
 enum class TExecuteWallpaper {
   Keep,      // no wallpaper call: the next change uses the values written
-  Remove,    // the call with a null path
+  Remove,    // the call with an empty path: no wallpaper
   Selected,  // the selected entry, when its file exists
 };
 // selected is the list's selection, -1 for none.

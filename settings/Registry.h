@@ -37,22 +37,25 @@ class TRegKey {
 
 // "Control panel" of the current user, opened (created when missing) for one
 // half of LoadSettings or SaveSettings; each value goes through the subkey
-// "desktop", opened for that one read or write.
+// "desktop" (or "Colors"), opened for that one read or write.
 class TDesktopRegistry : public TDesktopStore {
  public:
   TDesktopRegistry();
 
   // The value's text cut at its first zero byte; def when the subkey or the
-  // value is missing. Raises EError for a value that is not a string or
-  // cannot be fetched.
+  // value is missing. Raises EError for a value that is not a string, is
+  // larger than 64 KiB or cannot be fetched.
   std::string ReadString(const char* name, const char* def) override;
   // Creates "desktop" when missing and sets the value as REG_SZ. Raises
   // EError when the subkey cannot be created or the value cannot be set.
   void WriteString(const char* name, const std::string& value) override;
+  // The same under "Colors".
+  void WriteColorString(const char* name, const std::string& value) override;
 
  private:
+  void WriteValue(const char* subkey, const char* name, const std::string& value);
   // All access first, read access when that is refused.
-  bool OpenDesktop(TRegKey& key) const;
+  bool OpenSubkey(const char* subkey, TRegKey& key) const;
   TRegKey FControlPanel;
 };
 

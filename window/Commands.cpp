@@ -47,7 +47,11 @@ void TForm1::UpdateControls() {
 
 void TForm1::SetBaseClick(TObject*) { UpdateControls(); }
 void TForm1::AutoChgClick(TObject*) { UpdateControls(); }
-void TForm1::DispTypeClick(TObject*) { UpdateControls(); }
+void TForm1::DispTypeClick(TObject*) {
+  // A style the user chooses is written as chosen.
+  StyleAsLoaded.reset();
+  UpdateControls();
+}
 
 void TForm1::GoToTray() {
   ClearPreview();

@@ -27,10 +27,16 @@ bool Listed(TListBox& list, const std::string& path) {
 }  // namespace
 
 void TForm1::LoadSettings() {
+  // The swatch shows, and Execute writes, the desktop's colour however the
+  // rest of the load ends.
+  ColorView->SetColor(GetSysColor(COLOR_BACKGROUND));
+  StyleAsLoaded.reset();
   const TStoredSettings stored = ReadStoredSettings(TIniFile(IniName));
   for (const std::string& path : stored.Paths) {
     WorkStr = path;
-    if (FileExists(WorkStr.Str())) ListBox->Add(WorkStr.Str());
+    // Only a picture deleted from its folder leaves the list: one on a
+    // drive or share that is not there yet stays for when it is.
+    if (!FileIsGone(WorkStr.Str())) ListBox->Add(WorkStr.Str());
   }
   AutoChg->SetChecked(stored.AutoChange);
   ChgMode->SetItemIndex(stored.Order);
@@ -44,6 +50,7 @@ void TForm1::LoadSettings() {
     ReadStyleAndWallpaper(reg, desk);
     WorkStr = desk.Wallpaper;
     DispType->SetItemIndex(desk.Style);
+    StyleAsLoaded = desk.StoredStyle;  // after the click rules of the change
     if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(*ListBox, desk.Wallpaper))
       ListBox->Add(desk.Wallpaper);
     // The rules cleared the check mark if "壁紙なし" was shown when the
@@ -54,7 +61,6 @@ void TForm1::LoadSettings() {
     ReadOriginY(reg, desk);
     OrgY->SetText(desk.OriginY);
   }
-  ColorView->SetColor(GetSysColor(COLOR_BACKGROUND));
   UpdateControls();
 }
 
@@ -72,6 +78,7 @@ void TForm1::SaveSettings() {
 
   TDesktopValues desk;
   desk.Style = TDispStyle(DispType->ItemIndex());
+  desk.StoredStyle = StyleAsLoaded;
   desk.OriginX = OrgX->Text();
   desk.OriginY = OrgY->Text();
   desk.Color = ColorToRGB(ColorView->Color());
@@ -87,7 +94,7 @@ void TForm1::SaveSettings() {
     case TExecuteWallpaper::Keep:
       return;
     case TExecuteWallpaper::Remove:
-      SetDeskWallpaper(nullptr);
+      RemoveDeskWallpaper();
       return;
     case TExecuteWallpaper::Selected:
       break;

@@ -3,11 +3,13 @@
 // defined in the folder of their subsystem.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "tray/TaskBar.h"
 #include "base/ShortStr.h"
 #include "changer/Schedule.h"
+#include "settings/DesktopValues.h"
 #include "ui/Dialogs.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
@@ -86,6 +88,9 @@ class TForm1 : public TForm {
   bool Painted = false;
   bool& Paused = Schedule.Paused;
   std::string IniName;
+  // The placement pair a load found, written back by Execute until the user
+  // chooses a display style.
+  std::optional<sorvane::TStylePair> StyleAsLoaded;
 
   // Start-up and quit.
   void FormCreate(TObject* sender);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/DesktopValues.h"
+#include "settings/PathFolder.h"
 #include "settings/StoredSettings.h"
 
 using namespace sorvane;
@@ -69,6 +70,9 @@ struct TFakeDesktop : TDesktopStore {
     return it == Values.end() || !it->second ? def : it->second;
   }
   void WriteString(const char* name, const std::string& value) override { Written.push_back({name, value}); }
+  void WriteColorString(const char* name, const std::string& value) override {
+    Written.push_back({std::string("Colors\\") + name, value});
+  }
 };
 
 std::vector<TValueWrite> DesktopWrites(const TDesktopValues& v) {
@@ -210,7 +214,8 @@ TEST(DesktopValues, StyleComesFromWallpaperStyleAndTileText) {
       {"C:\\W.BMP", "0", " 0", dsTile},  {"C:\\W.BMP", "2", "0", dsStretch}, {"C:\\W.BMP", "0x2", "1", dsStretch},
       {"C:\\W.BMP", " +2", "", dsStretch}, {"C:\\W.BMP", "$2", nullptr, dsStretch},
       {"C:\\W.BMP", "two", "0", dsCenter}, {"C:\\W.BMP", "1", "0", dsCenter}, {"C:\\W.BMP", "3", "1", dsTile},
-      {"C:\\W.BMP", "", "0", dsCenter},
+      {"C:\\W.BMP", "", "0", dsCenter},   {"C:\\W.BMP", "10", "0", dsCenter}, {"C:\\W.BMP", "22", "1", dsTile},
+      {"C:\\W.BMP", "6", "0 ", dsTile},
   };
   for (const Case& c : cases) {
     TFakeDesktop desk;
@@ -223,6 +228,9 @@ TEST(DesktopValues, StyleComesFromWallpaperStyleAndTileText) {
                              "|" + (c.Tile ? c.Tile : "-");
     EXPECT_EQ(v.Style, c.Expected) << what;
     EXPECT_EQ(v.Wallpaper, c.Wallpaper ? c.Wallpaper : "") << what;
+    // Beside a wallpaper the pair is kept whole, a missing value as "0".
+    if (c.Expected == dsNone) EXPECT_FALSE(v.StoredStyle) << what;
+    else EXPECT_EQ(v.StoredStyle, (TStylePair{c.Style ? c.Style : "0", c.Tile ? c.Tile : "0"})) << what;
     // WallpaperStyle is read, and so can fail, only when a wallpaper is set.
     std::vector<std::string> reads = {"TileWallpaper", "Wallpaper"};
     if (c.Expected != dsNone) reads.push_back("WallpaperStyle");
@@ -265,21 +273,47 @@ TEST(DesktopValues, ReadsTakeDefaultsKeepTheWallpaperWholeAndStoreNothingOnFailu
   }
 }
 
-TEST(DesktopValues, WritesFollowTheStyleAndKeepTheOriginTexts) {
+TEST(DesktopValues, WritesTheColourThenTheStyleOrThePairAsLoadedAndTheOriginTexts) {
   struct Case {
     TDispStyle Style;
-    const char *WallpaperStyle, *Tile;
-  } cases[] = {{dsNone, "0", "0"}, {dsCenter, "0", "0"}, {dsTile, "0", "1"}, {dsStretch, "2", "0"}};
+    std::optional<TStylePair> Stored;
+    std::uint32_t Color;
+    const char *WallpaperStyle, *Tile, *Background;
+  } cases[] = {
+      {dsNone, {}, 0x00A56E3A, "0", "0", "58 110 165"},       {dsCenter, {}, 0, "0", "0", "0 0 0"},
+      {dsTile, {}, 0x00FFFFFF, "0", "1", "255 255 255"},      {dsStretch, {}, 0x000A0B0C, "2", "0", "12 11 10"},
+      {dsCenter, TStylePair{"10", "0"}, 0x00010203, "10", "0", "3 2 1"},
+      {dsTile, TStylePair{"22", "00"}, 0, "22", "00", "0 0 0"},
+  };
   for (const Case& c : cases) {
     TDesktopValues v;
     v.Style = c.Style;
+    v.StoredStyle = c.Stored;
+    v.Color = c.Color;
     v.OriginX = "x y";
     v.OriginY = "";
     const std::vector<TValueWrite> expected = {
-        {"WallpaperStyle", c.WallpaperStyle}, {"TileWallpaper", c.Tile},
+        {"Colors\\Background", c.Background}, {"WallpaperStyle", c.WallpaperStyle}, {"TileWallpaper", c.Tile},
         {"WallPaperOriginX", "x y"}, {"WallPaperOriginY", ""}};
-    EXPECT_EQ(DesktopWrites(v), expected) << c.Style;
+    EXPECT_EQ(DesktopWrites(v), expected) << c.Style << " " << c.WallpaperStyle;
   }
+}
+
+TEST(PathFolder, TheFolderToLookUpForAStoredPath) {
+  struct Case {
+    const char *Path, *Folder;
+  } cases[] = {
+      {"C:\\PICS\\SEA.BMP", "C:\\PICS"},         {"C:\\SEA.BMP", "C:\\"},
+      {"c:/pics/sea.bmp", "c:/pics"},               {"C:SEA.BMP", "C:"},
+      {"SEA.BMP", ""},                              {"s", ""},
+      {"", ""},                                     {"\\SEA.BMP", "\\"},
+      {"PICS\\SEA.BMP", "PICS"},                     {"\\\\SRV\\SHARE\\SEA.BMP", "\\\\SRV\\SHARE\\"},
+      {"\\\\SRV\\SHARE\\D\\SEA.BMP", "\\\\SRV\\SHARE\\D"}, {"Q:\\A\\B\\", "Q:\\A\\B"},
+      // 表 and ソ end in the byte of "\\"; they do not separate.
+      {"C:\\\x95\x5C\\SEA.BMP", "C:\\\x95\x5C"},      {"C:\\\x83\x5C.BMP", "C:\\"},
+      {"\x95\x5C.BMP", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FolderOfPath(c.Path), c.Folder) << c.Path;
 }
 
 TEST(DesktopValues, ExecuteRemovesKeepsOrAppliesTheSelection) {

@@ -29,6 +29,24 @@ void GrowValue(HKEY desktop, const char* name) {
   RegSetValueExA(desktop, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(longer.c_str()), DWORD(longer.size() + 1));
 }
 
+const char kColors[] = "Control Panel\\Colors";
+
+std::string ColorsValue(const char* name) {
+  char buf[64] = {};
+  DWORD size = sizeof buf - 1;
+  if (RegGetValueA(HKEY_CURRENT_USER, kColors, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+    return "(none)";
+  return buf;
+}
+
+void SetColorsValue(const char* name, const std::string& value) {
+  HKEY key;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kColors, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)) return;
+  if (value == "(none)") RegDeleteValueA(key, name);
+  else RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+  RegCloseKey(key);
+}
+
 // The handle value a new object gets: the lowest free slot of the process's
 // table, so a key handle left open by the code under test pushes it up.
 HANDLE NextFreeHandle() {
@@ -206,6 +224,15 @@ TEST_F(SettingsDesktop, WrongTypeOrUnreadableValueStopsTheLoad) {
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "'TileWallpaper' の取得に失敗しました.");
 
+  // A value of absurd size is refused, not allocated.
+  const std::string huge((64 << 10) + 1, '1');
+  SetRawDesktopValue("TileWallpaper", REG_SZ, huge.c_str(), DWORD(huge.size()));
+  Boxes.clear();
+  Reload();
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "'TileWallpaper' の取得に失敗しました.");
+  SetDesktopValue("TileWallpaper", "0");
+
   // No registry key was left open on any of these paths.
   EXPECT_EQ(NextFreeHandle(), slotBefore);
   SetDesktopValue("TileWallpaper", "0");
@@ -228,8 +255,11 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
 
   // Style 1, automatic change off, a selected picture that exists.
   Form->ListBox->SetItemIndex(0);
+  const std::string storedColor = ColorsValue("Background");
   Execute();
   EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), chosen);
+  // Stored as the display settings store it, so that it outlasts the session.
+  EXPECT_EQ(ColorsValue("Background"), chosen == RGB(12, 34, 56) ? "12 34 56" : "65 43 21");
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
   EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
   EXPECT_EQ(DesktopValue("WallPaperOriginX"), "left");
@@ -259,16 +289,65 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   EXPECT_EQ(gWallpaperCalls.size(), 1u);
   EXPECT_NE(ReadIni().find("2=" + gone), std::string::npos);
 
-  // "壁紙なし": both style values "0", the origins as typed, a null call.
+  // "壁紙なし": both style values "0", the origins as typed, and the call
+  // with an empty path (a null one would bring the default picture back).
   Form->DispType->SetItemIndex(0);
   Form->OrgX->SetText("x y");
   Execute();
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
   EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
   EXPECT_EQ(DesktopValue("WallPaperOriginX"), "x y");
-  EXPECT_EQ(gWallpaperCalls, (std::vector<std::optional<std::string>>{sea, std::nullopt}));
+  EXPECT_EQ(gWallpaperCalls, (std::vector<std::optional<std::string>>{sea, std::string()}));
   EXPECT_EQ(Boxes.size(), 2u);
 
   const int element = COLOR_BACKGROUND;
   SetSysColors(1, &element, &original);
+  SetColorsValue("Background", storedColor);
+}
+
+TEST_F(SettingsDesktop, APlacementTheWindowCannotShowIsWrittenBackUntilAStyleIsChosen) {
+  const std::string sea = TempFile("sea.bmp");
+  SetDesktopValue("Wallpaper", sea);
+  SetDesktopValue("WallpaperStyle", "6");  // "fit", shown as centred
+  SetDesktopValue("TileWallpaper", "0");
+  CreateForm();
+  ASSERT_EQ(Form->DispType->ItemIndex(), 1);
+  // An Execute that only changes the period keeps the user's placement.
+  Form->SetFreq(30);
+  Execute();
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "6");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  // Choosing a style, even back to the one shown, writes the choice.
+  Form->DispType->SetItemIndex(3);
+  Form->DispType->SetItemIndex(1);
+  Execute();
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  // Cancel reads the desktop again, and with it another pair to keep.
+  SetDesktopValue("WallpaperStyle", "22");
+  SetDesktopValue("TileWallpaper", "1");
+  SendMessageA(Form->BtnCancel->Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(Form->DispType->ItemIndex(), 2);
+  Execute();
+  EXPECT_EQ(DesktopValue("WallpaperStyle"), "22");
+  EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
+  EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(SettingsDesktop, TheSwatchHoldsTheDesktopColourHoweverTheLoadEnds) {
+  const DWORD dword = 1;
+  SetDesktopValue("Wallpaper", TempFile("sea.bmp"));
+  SetRawDesktopValue("TileWallpaper", REG_DWORD, &dword, sizeof dword);
+  CreateForm();  // the load stops at its first desktop value
+  ASSERT_EQ(Boxes.size(), 1u);
+  const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
+  EXPECT_EQ(Form->ColorView->Color(), desktop);
+  // A colour chosen, then Cancel, which stops at the same value.
+  Form->ColorView->SetColor(desktop ^ 0xFFFFFF);
+  SendMessageA(Form->BtnCancel->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Boxes.size(), 2u);
+  EXPECT_EQ(Form->ColorView->Color(), desktop);
+  SetDesktopValue("TileWallpaper", "0");
+  Execute();
+  EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), desktop);
 }

@@ -145,6 +145,29 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   EXPECT_TRUE(Boxes.empty());
 }
 
+TEST_F(SettingsFile, OnlyAPictureDeletedFromItsFolderLeavesTheListAtLoad) {
+  // A drive letter that nothing is mounted on, as a removable disk that is
+  // out or a share not yet connected at sign-in.
+  char drive = 0;
+  for (char d = 'Y'; d >= 'G' && !drive; --d)
+    if (!(GetLogicalDrives() & (1u << (d - 'A')))) drive = d;
+  ASSERT_NE(drive, 0);
+  const std::string unmounted = std::string(1, drive) + ":\\PICS\\SEA.BMP";
+  const std::string noFolder = TempDir() + "\\not yet\\HILL.BMP";
+  const std::string deleted = TempFile("deleted.bmp");
+  DeleteFileA(deleted.c_str());
+  const std::string there = TempFile("there.bmp");
+  WriteIni(ListSection({unmounted, deleted, noFolder, there}, "4"));
+  CreateForm();
+  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{unmounted, noFolder, there}));
+
+  // Execute keeps them for when their drive or folder is back.
+  Guarded(Form, [&] { Form->SaveSettings(); });
+  const std::map<std::string, std::string> kept = {{"1", unmounted}, {"2", noFolder}, {"3", there}, {"Count", "3"}};
+  EXPECT_EQ(ParseIni(ReadIni())["List"], kept);
+  EXPECT_TRUE(Boxes.empty());
+}
+
 TEST_F(SettingsFile, SaveWritesTheDocumentedFormat) {
   // An old, longer list must not leave keys behind.
   WriteIni(ListSection({"C:\\OLD\\1.BMP", "C:\\OLD\\2.BMP", "C:\\OLD\\3.BMP"}, "3") + "[Freq]\r\nOn=0\r\n");
