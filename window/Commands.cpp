@@ -7,7 +7,7 @@ void TForm1::UpdateControls() {
   // Block 1: display style.
   if (DispType->ItemIndex() == sorvane::dsNone) {
     ListBox->SetEnabled(false);
-    ListBox->SetItemIndex(-1);
+    SelectCandidate(-1);
     ClearPreview();
     DelBtn->SetEnabled(false);
     ClrBtn->SetEnabled(false);
@@ -17,8 +17,8 @@ void TForm1::UpdateControls() {
     AutoChg->SetEnabled(false);
   } else {
     ListBox->SetEnabled(true);
-    DelBtn->SetEnabled(ListBox->ItemIndex() != 0);
-    ClrBtn->SetEnabled(ListBox->Count() > 0);
+    DelBtn->SetEnabled(Candidates().Selected != 0);
+    ClrBtn->SetEnabled(Candidates().Count() > 0);
     SetBase->SetEnabled(DispType->ItemIndex() == sorvane::dsCenter);
     AutoChg->SetEnabled(true);
   }
@@ -73,14 +73,14 @@ void TForm1::BtnOKClick(TObject*) {
   SetFreq(Freq->Position());
   FreqMin = Freq->Position();
   SaveSettings();
-  Schedule.TakeSelection(sorvane::TChangeOrder(ChgMode->ItemIndex()), ListBox->ItemIndex());
+  Schedule.TakeSelection(sorvane::TChangeOrder(ChgMode->ItemIndex()), Candidates().Selected);
   Timer->SetEnabled(AutoChg->Checked());
   UpdateControls();
   GoToTray();
 }
 
 void TForm1::BtnCancelClick(TObject*) {
-  ListBox->Clear();
+  ClearCandidates();
   LoadSettings();
   GoToTray();
 }

@@ -18,9 +18,9 @@ bool SameText(const std::string& a, const std::string& b) {
          CSTR_EQUAL;
 }
 
-bool Listed(TListBox& list, const std::string& path) {
-  for (int i = 0; i < list.Count(); ++i)
-    if (SameText(list.Item(i), path)) return true;
+bool Listed(const std::vector<std::string>& paths, const std::string& path) {
+  for (const std::string& p : paths)
+    if (SameText(p, path)) return true;
   return false;
 }
 
@@ -30,7 +30,7 @@ void TForm1::LoadSettings() {
   const TStoredSettings stored = ReadStoredSettings(TIniFile(IniName));
   for (const std::string& path : stored.Paths) {
     WorkStr = path;
-    if (FileExists(WorkStr.Str())) ListBox->Add(WorkStr.Str());
+    if (FileExists(WorkStr.Str())) AddCandidate(WorkStr.Str());
   }
   AutoChg->SetChecked(stored.AutoChange);
   ChgMode->SetItemIndex(stored.Order);
@@ -44,8 +44,8 @@ void TForm1::LoadSettings() {
     ReadStyleAndWallpaper(reg, desk);
     WorkStr = desk.Wallpaper;
     DispType->SetItemIndex(desk.Style);
-    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(*ListBox, desk.Wallpaper))
-      ListBox->Add(desk.Wallpaper);
+    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(Candidates().Paths, desk.Wallpaper))
+      AddCandidate(desk.Wallpaper);
     // The rules cleared the check mark if "壁紙なし" was shown when the
     // file's value was put in; with the stored style in place it comes back.
     if (DispType->ItemIndex() != dsNone) AutoChg->SetChecked(stored.AutoChange);
@@ -60,7 +60,7 @@ void TForm1::LoadSettings() {
 
 void TForm1::SaveSettings() {
   TStoredSettings stored;
-  for (int i = 0; i < ListBox->Count(); ++i) stored.Paths.push_back(ListBox->Item(i));
+  stored.Paths = Candidates().Paths;
   stored.AutoChange = AutoChg->Checked();
   stored.Period = Freq->Position();
   stored.Order = TChangeOrder(ChgMode->ItemIndex());
@@ -83,7 +83,7 @@ void TForm1::SaveSettings() {
     WriteDesktopValues(desk, reg);
   }
 
-  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), ListBox->ItemIndex())) {
+  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), Candidates().Selected)) {
     case TExecuteWallpaper::Keep:
       return;
     case TExecuteWallpaper::Remove:
@@ -92,7 +92,7 @@ void TForm1::SaveSettings() {
     case TExecuteWallpaper::Selected:
       break;
   }
-  const std::string path = ListBox->Item(ListBox->ItemIndex());
+  const std::string path = Candidates().Paths[std::size_t(Candidates().Selected)];
   if (FileExists(path)) {
     SetDeskWallpaper(path.c_str());
     return;

@@ -40,12 +40,6 @@ TIniContent ParseIni(const std::string& text) {
   return result;
 }
 
-std::vector<std::string> Items(TListBox* list) {
-  std::vector<std::string> v;
-  for (int i = 0; i < list->Count(); ++i) v.push_back(list->Item(i));
-  return v;
-}
-
 }  // namespace
 
 class SettingsFile : public SorvaneTest {
@@ -64,7 +58,7 @@ class SettingsFile : public SorvaneTest {
   }
   // What "取消(&C)" does to the settings: empty the list and read again.
   void Reload() {
-    Form->ListBox->Clear();
+    Form->ClearCandidates();
     Guarded(Form, [&] { Form->LoadSettings(); });
   }
   static std::string ListSection(const std::vector<std::string>& paths, const std::string& count) {
@@ -76,7 +70,7 @@ class SettingsFile : public SorvaneTest {
 
 TEST_F(SettingsFile, FirstRunGivesTheDefaultsAndWritesNothing) {
   CreateForm();
-  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->Candidates().Count(), 0);
   EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->ChgMode->ItemIndex(), 1);
   EXPECT_EQ(Form->Freq->Position(), 1);
@@ -92,7 +86,7 @@ TEST_F(SettingsFile, FirstRunGivesTheDefaultsAndWritesNothing) {
   Form->ChgMode->SetItemIndex(0);
   Form->ListPos = 5;
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
+  EXPECT_EQ(Form->Candidates().Paths, std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
   EXPECT_EQ(Form->Freq->Position(), 1);
   EXPECT_EQ(Form->FreqMin, 1);
   EXPECT_EQ(Form->ListPos, 0);
@@ -120,7 +114,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   SetCurrentDirectoryA(TempDir().c_str());
   Reload();
   SetCurrentDirectoryA(cwd);
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, b, "s", wall}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{a, b, "s", wall}));
   EXPECT_TRUE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1440);
   EXPECT_EQ(Form->FreqView->Text(), "1440");
@@ -132,7 +126,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   DeleteFileA(gone.c_str());
   WriteIni(ListSection({a, gone, a, c}, "-4"));
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, a, c, wall}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{a, a, c, wall}));
 
   // Paths up to 1023 bytes are read in full before the cut to 255; a
   // longer file value arrives cut at 1023 bytes, then at 255.
@@ -141,7 +135,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   TempFile(plain.substr(dir.size()));
   WriteIni(ListSection({plain + std::string(2000, 'z')}, "1"));
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{plain, wall}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{plain, wall}));
   EXPECT_TRUE(Boxes.empty());
 }
 
@@ -149,9 +143,9 @@ TEST_F(SettingsFile, SaveWritesTheDocumentedFormat) {
   // An old, longer list must not leave keys behind.
   WriteIni(ListSection({"C:\\OLD\\1.BMP", "C:\\OLD\\2.BMP", "C:\\OLD\\3.BMP"}, "3") + "[Freq]\r\nOn=0\r\n");
   CreateForm();
-  Form->ListBox->Clear();
-  Form->ListBox->Add("C:\\PICTURES\\SEA.BMP");
-  Form->ListBox->Add("C:\\PICTURES\\HILL.BMP");
+  Form->ClearCandidates();
+  Form->AddCandidate("C:\\PICTURES\\SEA.BMP");
+  Form->AddCandidate("C:\\PICTURES\\HILL.BMP");
   Form->DispType->SetItemIndex(1);
   Form->AutoChg->SetChecked(true);
   Form->SetFreq(30);
@@ -189,7 +183,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsTheSaveAndTheExecute) {
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     const COLORREF desk = GetSysColor(COLOR_BACKGROUND);
     Form->ColorView->SetColor(desk ^ 0x00FFFFFF);
-    Form->ListBox->SetItemIndex(0);
+    Form->SelectCandidate(0);
     Form->AutoChg->SetChecked(true);
     SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
     Pump();
@@ -223,8 +217,8 @@ TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
   ASSERT_EQ(paths.size(), 82u);
   SetDesktopValue("Wallpaper", paths[0]);
   CreateForm();
-  Form->ListBox->Clear();
-  for (const std::string& p : paths) Form->ListBox->Add(p);
+  Form->ClearCandidates();
+  for (const std::string& p : paths) Form->AddCandidate(p);
   Form->DispType->SetItemIndex(2);
   Form->AutoChg->SetChecked(true);
   Form->SetFreq(1440);
@@ -242,7 +236,7 @@ TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
   Form->SetFreq(3);
   Form->ChgMode->SetItemIndex(1);
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), paths);
+  EXPECT_EQ(Form->Candidates().Paths, paths);
   EXPECT_EQ(Form->DispType->ItemIndex(), 2);
   EXPECT_TRUE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1440);
