@@ -5,6 +5,8 @@
 
 #include "Fixture.h"
 #include "settings/Desktop.h"
+#include "settings/IniFile.h"
+#include "settings/StoredSettings.h"
 
 namespace {
 
@@ -242,4 +244,70 @@ TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
   EXPECT_EQ(Form->Freq->Position(), 1440);
   EXPECT_EQ(Form->ChgMode->ItemIndex(), -1);
   EXPECT_TRUE(Boxes.empty());
+}
+
+namespace {
+
+// The settings file reached key by key, as every read and write once was.
+struct TKeyByKey : sorvane::TProfile {
+  explicit TKeyByKey(const sorvane::TIniFile& file) : File(file) {}
+  const sorvane::TIniFile& File;
+  std::optional<std::string> ReadSection(const char*) const override { return std::nullopt; }
+  std::string ReadString(const char* s, const char* k, const char* d) const override { return File.ReadString(s, k, d); }
+  bool HasSection(const char*) const override { return true; }
+  void WriteSection(const char*, const std::string&) const override { ADD_FAILURE() << "a section write"; }
+  void WriteString(const char* s, const char* k, const std::string& v) const override { File.WriteString(s, k, v); }
+  void EraseSection(const char* s) const override { File.EraseSection(s); }
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
+  const std::string path = IniPath(), other = TempDir() + "\\KEYBYKEY.INI";
+  const sorvane::TIniFile file(path), keyByKey(other);
+  auto put = [](const std::string& p, const std::string& text) {
+    HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD n = 0;
+    WriteFile(h, text.data(), DWORD(text.size()), &n, nullptr);
+    CloseHandle(h);
+  };
+  const std::string jp = "C:\\\x95\x5C\x83\x5C\\\x94\x5C.bmp";  // 表ソ能
+  const std::string files[] = {
+      "",
+      "[List]\r\nCount=3\r\n1=C:\\A.BMP\r\n2=C:\\B.BMP\r\n4=C:\\D.BMP\r\n[Freq]\r\nOn=1\r\nMin=30\r\nRandom=0\r\n",
+      // Spacing, quotes, comments, lines without "=", duplicates, order, case.
+      "; made by hand\r\n[list]\r\n  2 \t=  C:\\B C.BMP \r\n;1=C:\\C.BMP\r\n3\r\n1=\"" + jp + "\"\r\n1=C:\\X.BMP\r\n"
+      "count = 6\r\n5='C:\\E.BMP'\r\n4=\r\n[Mine]\r\nkey=value\r\n[FREQ]\r\nmin = 0x1E \r\nON=yes\r\nExtra=1\r\n"
+      "Random=\"7\"\r\n",
+      // List in the middle and twice; Freq with hand-added keys.
+      "[Top]\r\na=b\r\n[List]\r\nCount=1\r\n1=C:\\FIRST.BMP\r\nOld=9\r\n[Freq]\r\nOn=0\r\nMine=x\r\n"
+      "[List]\r\n7=dup\r\nCount=2\r\n[End]\r\n",
+      "[List]\r\nCount=-2\r\n1=" + jp + "\r\n2=" + std::string(300, 'p') + "\r\n[Freq]\r\nMin=5000\r\nRandom=-5\r\n",
+  };
+  sorvane::TStoredSettings saved;
+  saved.Paths = {jp, " lead.bmp", "C:\\a=b.bmp", "\"q.bmp\"", ""};
+  saved.AutoChange = true;
+  saved.Period = 45;
+  saved.Order = sorvane::coNone;
+  for (const std::string& text : files) {
+    SCOPED_TRACE(text);
+    put(path, text);
+    const sorvane::TStoredSettings whole = sorvane::ReadStoredSettings(file);
+    const sorvane::TStoredSettings byKey = sorvane::ReadStoredSettings(TKeyByKey(file));
+    EXPECT_EQ(whole.Paths, byKey.Paths);
+    EXPECT_EQ(whole.AutoChange, byKey.AutoChange);
+    EXPECT_EQ(whole.Period, byKey.Period);
+    EXPECT_EQ(whole.Order, byKey.Order);
+
+    put(other, text);
+    sorvane::WriteStoredSettings(saved, file);
+    sorvane::WriteStoredSettings(saved, TKeyByKey(keyByKey));
+    const std::string written = ReadIni();
+    HANDLE h = CreateFileA(other.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string expected(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(h, expected.data(), DWORD(expected.size()), &got, nullptr);
+    CloseHandle(h);
+    EXPECT_EQ(written, expected);
+  }
 }
