@@ -4,13 +4,57 @@
 
 #include "base/Error.h"
 #include "base/Mbcs.h"
+#include "settings/IniSection.h"
 
 namespace sorvane {
+
+// The read fills the buffer with the section's lines (or the file's section
+// names) and says how much it gave; a buffer too short for all of it gets
+// the part that fits and the answer "size - 2". In code page 932 the lines
+// are never longer than the file, so a buffer of the file's size is enough
+// at once; the doubling is for platforms that say otherwise.
+template <class Read>
+std::optional<std::string> TIniFile::ReadList(Read read) const {
+  constexpr DWORD kLargest = 16u << 20;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  DWORD size = 1024;
+  if (GetFileAttributesExA(FFileName.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
+      data.nFileSizeLow < kLargest && data.nFileSizeLow + 64 > size)
+    size = data.nFileSizeLow + 64;
+  for (; size <= kLargest; size *= 2) {
+    std::string buf(size, '\0');
+    const DWORD n = read(buf.data(), size);
+    if (n + 2 < size) {
+      buf.resize(n);
+      return buf;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> TIniFile::ReadSection(const char* section) const {
+  return ReadList([&](char* buf, DWORD size) {
+    return GetPrivateProfileSectionA(section, buf, size, FFileName.c_str());
+  });
+}
+
+bool TIniFile::HasSection(const char* section) const {
+  const std::optional<std::string> names = ReadList([&](char* buf, DWORD size) {
+    return GetPrivateProfileSectionNamesA(buf, size, FFileName.c_str());
+  });
+  // Not to be had whole: say yes, and the writes go key by key.
+  return !names || NamesHold(*names, section);
+}
 
 std::string TIniFile::ReadString(const char* section, const char* key, const char* def) const {
   char buf[1024];
   const DWORD n = GetPrivateProfileStringA(section, key, def, buf, sizeof buf, FFileName.c_str());
   return std::string(buf, n < sizeof buf ? n : sizeof buf - 1);
+}
+
+void TIniFile::WriteSection(const char* section, const std::string& lines) const {
+  // c_str() adds the second zero byte that ends the list.
+  if (!WritePrivateProfileSectionA(section, lines.c_str(), FFileName.c_str())) WriteFailed();
 }
 
 void TIniFile::WriteString(const char* section, const char* key, const std::string& value) const {

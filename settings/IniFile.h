@@ -14,13 +14,21 @@ class TIniFile : public TProfile {
   explicit TIniFile(std::string fileName, std::string shownName = {})
       : FFileName(std::move(fileName)), FShownName(std::move(shownName)) {}
 
+  // The whole section, in a buffer sized from the file.
+  std::optional<std::string> ReadSection(const char* section) const override;
   // At most 1023 bytes; def when the file, section or key is missing.
   std::string ReadString(const char* section, const char* key, const char* def) const override;
+  bool HasSection(const char* section) const override;
   // Each raises EError "<file> に書き込めません" when the platform refuses.
+  void WriteSection(const char* section, const std::string& lines) const override;
   void WriteString(const char* section, const char* key, const std::string& value) const override;
   void EraseSection(const char* section) const override;
 
  private:
+  // Runs a read that fills a list of zero-ended strings and returns its
+  // length, with a buffer large enough for it; nothing when none is.
+  template <class Read>
+  std::optional<std::string> ReadList(Read read) const;
   [[noreturn]] void WriteFailed() const;
   std::string FFileName;
   std::string FShownName;

@@ -3,6 +3,7 @@
 // writes that store it. Pure code: the profile calls come in as a function.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,19 +28,32 @@ struct TStoredSettings {
 class TProfile {
  public:
   virtual ~TProfile() = default;
+  // A whole section in one read, its lines as TIniSection takes them; empty
+  // for a missing file or section; nothing when the section cannot be had
+  // whole, and its keys are then read one by one.
+  virtual std::optional<std::string> ReadSection(const char* section) const = 0;
   // The text of section/key, or def when the file, section or key is missing.
   virtual std::string ReadString(const char* section, const char* key, const char* def) const = 0;
+  // Whether the file holds a section of that name.
+  virtual bool HasSection(const char* section) const = 0;
+  // Replaces the section's keys with the lines (SectionLines), making the
+  // section at the end of the file when it is missing.
+  virtual void WriteSection(const char* section, const std::string& lines) const = 0;
   virtual void WriteString(const char* section, const char* key, const std::string& value) const = 0;
   virtual void EraseSection(const char* section) const = 0;
 };
 
-// Reads Count, the entry keys 1..|Count| (at most kMaxEntryKeys, default
-// "s"), On, Random and Min, in that order, with their defaults and clamps.
+// Reads List and Freq, one call each: Count, the entry keys 1..|Count| (at
+// most kMaxEntryKeys, default "s"), On, Random and Min, with their defaults
+// and clamps, exactly as reading each key on its own gives them.
 TStoredSettings ReadStoredSettings(const TProfile& file);
 
-// The erase of List, List/1..N with the paths in full, List/Count, then
-// Freq/On, Freq/Min and Freq/Random, the values written as they are. A
-// write that raises stops the rest.
+// The erase of List, then List written in one call (1..N with the paths in
+// full, then Count), then Freq/On, Freq/Min and Freq/Random, the values
+// written as they are. The file ends as the key-by-key writes of old left
+// it: should another List section (made by hand) remain after the erase, the
+// list goes into it key by key, as those writes did. A write that raises
+// stops the rest.
 void WriteStoredSettings(const TStoredSettings& s, const TProfile& file);
 
 }  // namespace sorvane

@@ -141,15 +141,6 @@ void TListBox::HandleCreated() { SendMessageA(FHandle, LB_SETITEMHEIGHT, 0, Item
 
 int TListBox::Count() const { return FHandle ? int(SendMessageA(FHandle, LB_GETCOUNT, 0, 0)) : 0; }
 
-std::string TListBox::Item(int index) const {
-  const LRESULT len = SendMessageA(FHandle, LB_GETTEXTLEN, WPARAM(index), 0);
-  if (len == LB_ERR) return {};
-  std::string s(size_t(len) + 1, '\0');
-  const LRESULT got = SendMessageA(FHandle, LB_GETTEXT, WPARAM(index), LPARAM(s.data()));
-  s.resize(got == LB_ERR ? 0 : size_t(got));
-  return s;
-}
-
 void TListBox::Add(const std::string& text) { SendMessageA(FHandle, LB_ADDSTRING, 0, LPARAM(text.c_str())); }
 
 void TListBox::Delete(int index) { SendMessageA(FHandle, LB_DELETESTRING, WPARAM(index), 0); }

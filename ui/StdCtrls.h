@@ -74,11 +74,12 @@ class TRadioGroup : public TCustomContainer {
   int FItemIndex = -1;
 };
 
+// Shows lines that its owner keeps: it takes lines and a selection, and
+// tells of the user's selections, but gives no text back.
 class TListBox : public TWinControl {
  public:
   using TWinControl::TWinControl;
   int Count() const;
-  std::string Item(int index) const;
   void Add(const std::string& text);
   void Delete(int index);
   void Clear();

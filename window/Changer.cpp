@@ -21,19 +21,19 @@ void TForm1::TimerTimer(TObject*) {
 
 void TForm1::ChangeWallPaper() {
   const std::optional<std::int32_t> pos = Schedule.ChoosePicture(
-      ListBox->Count(), TDispStyle(DispType->ItemIndex()), TChangeOrder(ChgMode->ItemIndex()), RandSeed());
+      Candidates().Count(), TDispStyle(DispType->ItemIndex()), TChangeOrder(ChgMode->ItemIndex()), RandSeed());
   if (!pos) return;
-  const std::string path = ListBox->Item(*pos);
+  const std::string path = Candidates().Paths[std::size_t(*pos)];
   // A missing file is skipped silently; the position has moved on already.
   if (FileExists(path)) SetDeskWallpaper(path.c_str());
 }
 
 void TForm1::PopSendClick(TObject*) {
-  if (Schedule.StepNext(ListBox->Count())) ChangeWallPaper();
+  if (Schedule.StepNext(Candidates().Count())) ChangeWallPaper();
 }
 
 void TForm1::PopRewClick(TObject*) {
-  if (Schedule.StepBack(ListBox->Count())) ChangeWallPaper();
+  if (Schedule.StepBack(Candidates().Count())) ChangeWallPaper();
 }
 
 void TForm1::PopPauseClick(TObject*) {
@@ -64,7 +64,7 @@ void TForm1::UpdateTips() {
   in.TimerEnabled = Timer->Enabled();
   in.Paused = Paused;
   in.FreqMin = FreqMin;
-  in.Count = ListBox->Count();
+  in.Count = Candidates().Count();
   in.ChgMode = ChgMode->ItemIndex();
   in.DispType = DispType->ItemIndex();
   if (in.TimerEnabled && !in.Paused) {

@@ -2,47 +2,50 @@
 #include "window/Unit1.h"
 #include "ui/Host.h"
 #include "base/Kinds.h"
+#include "window/ControlRules.h"
 
 void TForm1::UpdateControls() {
-  // Block 1: display style.
-  if (DispType->ItemIndex() == sorvane::dsNone) {
-    ListBox->SetEnabled(false);
-    ListBox->SetItemIndex(-1);
+  sorvane::TRuleInput in;
+  in.Style = sorvane::TDispStyle(DispType->ItemIndex());
+  in.Origin = SetBase->Checked();
+  in.AutoChange = AutoChg->Checked();
+  in.Order = sorvane::TChangeOrder(ChgMode->ItemIndex());
+  in.Count = Candidates().Count();
+  in.Selected = Candidates().Selected;
+  const sorvane::TControlState s = sorvane::DecideControls(in);
+
+  // Block 1: display style. A check mark cleared here runs the rules again at
+  // once, nested, as a click does; that run ends in this same state.
+  ListBox->SetEnabled(s.ListEnabled);
+  if (s.Deselect) {
+    SelectCandidate(-1);
     ClearPreview();
-    DelBtn->SetEnabled(false);
-    ClrBtn->SetEnabled(false);
-    SetBase->SetChecked(false);  // runs the rules again, nested
-    SetBase->SetEnabled(false);
-    AutoChg->SetChecked(false);
-    AutoChg->SetEnabled(false);
-  } else {
-    ListBox->SetEnabled(true);
-    DelBtn->SetEnabled(ListBox->ItemIndex() != 0);
-    ClrBtn->SetEnabled(ListBox->Count() > 0);
-    SetBase->SetEnabled(DispType->ItemIndex() == sorvane::dsCenter);
-    AutoChg->SetEnabled(true);
   }
+  DelBtn->SetEnabled(s.DelEnabled);
+  ClrBtn->SetEnabled(s.ClrEnabled);
+  SetBase->SetChecked(s.SetBaseChecked);
+  SetBase->SetEnabled(s.SetBaseEnabled);
+  AutoChg->SetChecked(s.AutoChgChecked);
+  AutoChg->SetEnabled(s.AutoChgEnabled);
 
   // Block 2: origin.
-  const bool origin = SetBase->Checked();
-  const COLORREF bracket = origin ? clWindowText : clInactiveCaption;
+  const COLORREF bracket = s.OriginOn ? clWindowText : clInactiveCaption;
   LKakko->SetFontColor(bracket);
-  if (!origin) OrgX->SetText("0");
-  OrgX->SetEnabled(origin);
+  if (!s.OriginOn) OrgX->SetText("0");
+  OrgX->SetEnabled(s.OriginOn);
   Kanma->SetFontColor(bracket);
-  if (!origin) OrgY->SetText("0");
-  OrgY->SetEnabled(origin);
+  if (!s.OriginOn) OrgY->SetText("0");
+  OrgY->SetEnabled(s.OriginOn);
   RKakko->SetFontColor(bracket);
 
   // Block 3: automatic change.
-  const bool autoChg = AutoChg->Checked();
-  TabConfig->SetEnabled(autoChg);
-  ChgMode->SetEnabled(autoChg);
-  FreqView->SetEnabled(autoChg);
-  Freq->SetEnabled(autoChg);
-  PopSend->SetEnabled(autoChg);
-  PopRew->SetEnabled(autoChg && ChgMode->ItemIndex() == sorvane::coListOrder);
-  PopPause->SetEnabled(autoChg);
+  TabConfig->SetEnabled(s.ConfigEnabled);
+  ChgMode->SetEnabled(s.ConfigEnabled);
+  FreqView->SetEnabled(s.ConfigEnabled);
+  Freq->SetEnabled(s.ConfigEnabled);
+  PopSend->SetEnabled(s.PopSendEnabled);
+  PopRew->SetEnabled(s.PopRewEnabled);
+  PopPause->SetEnabled(s.PopPauseEnabled);
 }
 
 void TForm1::SetBaseClick(TObject*) { UpdateControls(); }
@@ -77,14 +80,14 @@ void TForm1::BtnOKClick(TObject*) {
   SetFreq(Freq->Position());
   FreqMin = Freq->Position();
   SaveSettings();
-  Schedule.TakeSelection(sorvane::TChangeOrder(ChgMode->ItemIndex()), ListBox->ItemIndex());
+  Schedule.TakeSelection(sorvane::TChangeOrder(ChgMode->ItemIndex()), Candidates().Selected);
   Timer->SetEnabled(AutoChg->Checked());
   UpdateControls();
   GoToTray();
 }
 
 void TForm1::BtnCancelClick(TObject*) {
-  ListBox->Clear();
+  ClearCandidates();
   LoadSettings();
   GoToTray();
 }

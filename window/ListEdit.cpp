@@ -29,6 +29,33 @@ constexpr int kDropLimit = 72;
 
 }  // namespace
 
+// The one place the list changes: the data first, then ListBox the same way,
+// one step at a time, so the list box keeps its top line as it always did.
+
+void TForm1::AddCandidate(const std::string& path) {
+  FCandidates.Paths.push_back(path);
+  ListBox->Add(path);
+}
+
+void TForm1::DeleteCandidate(std::int32_t index) {
+  if (index < 0 || index >= FCandidates.Count()) return;
+  FCandidates.Paths.erase(FCandidates.Paths.begin() + index);
+  if (FCandidates.Selected == index) FCandidates.Selected = -1;
+  else if (FCandidates.Selected > index) --FCandidates.Selected;
+  ListBox->Delete(index);
+  ListBox->SetItemIndex(FCandidates.Selected);
+}
+
+void TForm1::ClearCandidates() {
+  FCandidates = {};
+  ListBox->Clear();
+}
+
+void TForm1::SelectCandidate(std::int32_t index) {
+  FCandidates.Selected = index >= 0 && index < FCandidates.Count() ? index : -1;
+  ListBox->SetItemIndex(FCandidates.Selected);
+}
+
 void TForm1::WMDropFiles(HDROP drop) {
   TDropHandle handle(drop);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
@@ -42,15 +69,17 @@ void TForm1::WMDropFiles(HDROP drop) {
     if (attr == INVALID_FILE_ATTRIBUTES || (attr & kSkipAttributes) != 0) continue;
     const std::string path(name, len);
     if (!sorvane::HasBmpExtension(path)) continue;
-    if (ListBox->Count() <= kDropLimit) ListBox->Add(path);
+    if (FCandidates.Count() <= kDropLimit) AddCandidate(path);
   }
   handle.Finish();
   UpdateControls();
 }
 
 void TForm1::ListBoxClick(TObject*) {
-  if (ListBox->ItemIndex() < 0) return;
-  const std::string path = ListBox->Item(ListBox->ItemIndex());
+  // The user moved the selection in the list box: the data takes it over.
+  FCandidates.Selected = ListBox->ItemIndex();
+  if (FCandidates.Selected < 0) return;
+  const std::string path = FCandidates.Paths[std::size_t(FCandidates.Selected)];
   if (!sorvane::FileExists(path)) {
     Warn("画像が見つかりません。除外します。");
     DeleteSelected();
@@ -63,19 +92,18 @@ void TForm1::ListBoxClick(TObject*) {
 }
 
 void TForm1::DelBtnClick(TObject*) {
-  if (ListBox->ItemIndex() >= 0) DeleteSelected();
+  if (FCandidates.Selected >= 0) DeleteSelected();
 }
 
 void TForm1::ClrBtnClick(TObject*) {
-  if (ListBox->Count() == 0) return;
-  ListBox->Clear();
+  if (FCandidates.Count() == 0) return;
+  ClearCandidates();
   ClearPreview();
   UpdateControls();
 }
 
 void TForm1::DeleteSelected() {
-  ListBox->Delete(ListBox->ItemIndex());
-  ListBox->SetItemIndex(-1);
+  DeleteCandidate(FCandidates.Selected);  // no entry is selected afterwards
   ClearPreview();
   UpdateControls();
 }

@@ -18,9 +18,9 @@ bool SameText(const std::string& a, const std::string& b) {
          CSTR_EQUAL;
 }
 
-bool Listed(TListBox& list, const std::string& path) {
-  for (int i = 0; i < list.Count(); ++i)
-    if (SameText(list.Item(i), path)) return true;
+bool Listed(const std::vector<std::string>& paths, const std::string& path) {
+  for (const std::string& p : paths)
+    if (SameText(p, path)) return true;
   return false;
 }
 
@@ -36,7 +36,7 @@ void TForm1::LoadSettings() {
     WorkStr = path;
     // Only a picture deleted from its folder leaves the list: one on a
     // drive or share that is not there yet stays for when it is.
-    if (!FileIsGone(WorkStr.Str())) ListBox->Add(WorkStr.Str());
+    if (!FileIsGone(WorkStr.Str())) AddCandidate(WorkStr.Str());
   }
   AutoChg->SetChecked(stored.AutoChange);
   ChgMode->SetItemIndex(stored.Order);
@@ -51,8 +51,8 @@ void TForm1::LoadSettings() {
     WorkStr = desk.Wallpaper;
     DispType->SetItemIndex(desk.Style);
     StyleAsLoaded = desk.StoredStyle;  // after the click rules of the change
-    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(*ListBox, desk.Wallpaper))
-      ListBox->Add(desk.Wallpaper);
+    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(Candidates().Paths, desk.Wallpaper))
+      AddCandidate(desk.Wallpaper);
     // The rules cleared the check mark if "壁紙なし" was shown when the
     // file's value was put in; with the stored style in place it comes back.
     if (DispType->ItemIndex() != dsNone) AutoChg->SetChecked(stored.AutoChange);
@@ -66,7 +66,7 @@ void TForm1::LoadSettings() {
 
 void TForm1::SaveSettings() {
   TStoredSettings stored;
-  for (int i = 0; i < ListBox->Count(); ++i) stored.Paths.push_back(ListBox->Item(i));
+  stored.Paths = Candidates().Paths;
   stored.AutoChange = AutoChg->Checked();
   stored.Period = Freq->Position();
   stored.Order = TChangeOrder(ChgMode->ItemIndex());
@@ -90,7 +90,7 @@ void TForm1::SaveSettings() {
     WriteDesktopValues(desk, reg);
   }
 
-  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), ListBox->ItemIndex())) {
+  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), Candidates().Selected)) {
     case TExecuteWallpaper::Keep:
       return;
     case TExecuteWallpaper::Remove:
@@ -99,7 +99,7 @@ void TForm1::SaveSettings() {
     case TExecuteWallpaper::Selected:
       break;
   }
-  const std::string path = ListBox->Item(ListBox->ItemIndex());
+  const std::string path = Candidates().Paths[std::size_t(Candidates().Selected)];
   if (FileExists(path)) {
     SetDeskWallpaper(path.c_str());
     return;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tray/TaskBar.h"
 #include "base/ShortStr.h"
@@ -15,6 +16,15 @@
 #include "ui/Forms.h"
 #include "ui/Menus.h"
 #include "ui/StdCtrls.h"
+
+// The candidate list as data: the full paths in the order added (duplicates
+// allowed) and the selected position, -1 for none. ListBox shows exactly
+// this; it changes only through TForm1's list methods.
+struct TCandidateList {
+  std::vector<std::string> Paths;
+  std::int32_t Selected = -1;
+  std::int32_t Count() const { return std::int32_t(Paths.size()); }
+};
 
 class TForm1 : public TForm {
  public:
@@ -126,7 +136,16 @@ class TForm1 : public TForm {
   void FormPaint(TObject* sender);
   void TaskBarTrayClick(TMouseButton button);
 
-  // Candidate list and preview.
+  // The candidate list. Each change goes to the data and to ListBox alike;
+  // a selection made here runs no ListBoxClick, as one made from code never
+  // does.
+  const TCandidateList& Candidates() const { return FCandidates; }
+  void AddCandidate(const std::string& path);
+  void DeleteCandidate(std::int32_t index);
+  void ClearCandidates();
+  void SelectCandidate(std::int32_t index);
+
+  // Candidate list editing and preview.
   void ListBoxClick(TObject* sender);
   void DelBtnClick(TObject* sender);
   void ClrBtnClick(TObject* sender);
@@ -136,6 +155,9 @@ class TForm1 : public TForm {
  protected:
   void CreateComponents() override;
   void WMDropFiles(HDROP drop) override;
+
+ private:
+  TCandidateList FCandidates;
 };
 
 extern TForm1* Form1;

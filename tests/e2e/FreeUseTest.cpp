@@ -227,7 +227,9 @@ TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
     ASSERT_TRUE(p.WaitReady());
     ASSERT_TRUE(p.OpenWindow());
     HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
+    // The user picks the sixth entry (the list tells its parent) and removes it.
     SendMessageA(list, LB_SETCURSEL, 5, 0);
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
     Click(FindChild(main, "Button", "選択画像"));
     ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 59; }, 5000));
     Click(FindChild(main, "Button", "実行(&X)"));

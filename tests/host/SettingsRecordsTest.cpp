@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings/DesktopValues.h"
+#include "settings/IniSection.h"
 #include "settings/PathFolder.h"
 #include "settings/StoredSettings.h"
 
@@ -17,23 +18,54 @@ using namespace sorvane;
 
 namespace {
 
-// One write of the settings file, in the order made; Erase has no key.
+// One write of the settings file, in the order made: a key, a whole section
+// (Value holds its lines), or an erase (no key).
 struct TProfileWrite {
   std::string Section, Key, Value;
   bool Erase = false;
+  bool Whole = false;
   bool operator==(const TProfileWrite&) const = default;
 };
 
 // A settings file as section/key -> text, counting the reads and keeping
-// the writes in their order.
+// the writes in their order. Sections are read whole unless Whole is off;
+// SecondList stands for a second List section, made by hand, that an erase
+// of the first leaves in place.
 struct TFakeProfile : TProfile {
   mutable std::map<std::pair<std::string, std::string>, std::string> Values;
-  mutable int Reads = 0;
+  bool Whole = true;
+  bool SecondList = false;
+  std::map<std::string, std::string> Raw;  // a section's lines as given, instead of Values
+  mutable int Reads = 0, SectionReads = 0;
   mutable std::vector<TProfileWrite> Writes;
+  std::optional<std::string> ReadSection(const char* section) const override {
+    ++SectionReads;
+    if (!Whole) return std::nullopt;
+    if (Raw.count(section)) return Raw.at(section);
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const auto& [at, value] : Values)
+      if (at.first == section) lines.emplace_back(at.second, value);
+    return SectionLines(lines);
+  }
   std::string ReadString(const char* section, const char* key, const char* def) const override {
     ++Reads;
     const auto it = Values.find({section, key});
     return it == Values.end() ? def : it->second;
+  }
+  bool HasSection(const char* section) const override {
+    if (section == std::string("List") && SecondList) return true;
+    for (const auto& v : Values)
+      if (v.first.first == section) return true;
+    return false;
+  }
+  void WriteSection(const char* section, const std::string& lines) const override {
+    Writes.push_back({section, "", lines, false, true});
+    std::erase_if(Values, [&](const auto& v) { return v.first.first == section; });
+    for (std::size_t at = 0; at < lines.size();) {
+      const std::size_t end = lines.find('\0', at), eq = lines.find('=', at);
+      Values[{section, lines.substr(at, eq - at)}] = lines.substr(eq + 1, end - eq - 1);
+      at = end + 1;
+    }
   }
   void WriteString(const char* section, const char* key, const std::string& value) const override {
     Writes.push_back({section, key, value});
@@ -83,6 +115,62 @@ std::vector<TValueWrite> DesktopWrites(const TDesktopValues& v) {
 
 }  // namespace
 
+TEST(StoredSettings, ASectionReadGivesWhatReadingEachKeyGives) {
+  using namespace std::string_literals;
+  // The lines as one read gives them: Wine gives keys and values without the
+  // spaces around them; Windows may give a line as it stands in the file.
+  const std::string lines =
+      "1=C:\\A.BMP\0"
+      "  2 \t=  C:\\B C.BMP \t\0"       // spaces and tabs around key and value
+      "Count=3\0"
+      "1=C:\\SECOND.BMP\0"              // a later duplicate: the first counts
+      "4\0"                             // a line without "=": the key is there, no value
+      "4=C:\\AFTER.BMP\0"
+      "5=\0"                            // an empty value is no default
+      "6=\"C:\\Q.BMP\"\0"               // one pair of quotes goes
+      "7='x'\0"
+      "8=\"x'\0"                        // unmatched: kept
+      "9=\"\0"
+      "10=\"\"\0"
+      "11=\" spaced \"\0"               // inside the quotes the spaces stay
+      "12=a=b\0"                        // the first "=" ends the key
+      ";13=comment\0"
+      "=nameless\0"
+      "14=\x95\x5C \x83\x5C\0"          // 表 ソ: second bytes 0x5C
+      "COUNT=99\0"                      // the first Count was earlier
+      "16=\x81\x40\0"                   // a double-byte space is not taken off
+      "15 = tail \0"s;                  // keys out of order
+  struct Case {
+    const char *Key, *Want;
+  } cases[] = {
+      {"1", "C:\\A.BMP"}, {"2", "C:\\B C.BMP"}, {"3", "DEF"}, {"count", "3"}, {"CoUnT", "3"},
+      {"4", "DEF"}, {"5", ""}, {"6", "C:\\Q.BMP"}, {"7", "x"}, {"8", "\"x'"}, {"9", "\""},
+      {"10", ""}, {"11", " spaced "}, {"12", "a=b"}, {"13", "DEF"}, {";13", "comment"},
+      {"14", "\x95\x5C \x83\x5C"}, {"15", "tail"}, {"16", "\x81\x40"}, {"17", "DEF"},
+  };
+  const TIniSection section(lines);
+  for (const Case& c : cases) EXPECT_EQ(section.Value(c.Key, "DEF"), c.Want) << c.Key;
+  EXPECT_EQ(TIniSection("").Value("1", "s"), "s");
+  EXPECT_EQ(TIniSection("\0"s).Value("1", "s"), "s");
+
+  // The same file half read as the settings: Count 5 with keys 1, 2, 4 and
+  // 15 only; a missing key and a key without "=" read as "s".
+  TFakeProfile file;
+  file.Raw["List"] = "15=C:\\O.BMP\0" "2 = C:\\B.BMP\0" "Count = 5\0" "1=C:\\A.BMP\0" "4\0" "1=C:\\X.BMP\0"s;
+  file.Raw["Freq"] = "on=1\0" "Min = \"30\"\0" "Random=0\0" "Min=5\0"s;
+  const TStoredSettings s = ReadStoredSettings(file);
+  EXPECT_EQ(s.Paths, (std::vector<std::string>{"C:\\A.BMP", "C:\\B.BMP", "s", "s", "s"}));
+  EXPECT_TRUE(s.AutoChange);
+  EXPECT_EQ(s.Period, 30);
+  EXPECT_EQ(s.Order, coListOrder);
+  EXPECT_EQ(file.Reads, 0);
+
+  // The section names GetPrivateProfileSectionNamesA gives.
+  EXPECT_TRUE(NamesHold("Freq\0list\0"s, "List"));
+  EXPECT_FALSE(NamesHold("Freq\0Lists\0 List\0"s, "List"));
+  EXPECT_FALSE(NamesHold("", "List"));
+}
+
 TEST(StoredSettings, FreqValuesTakeDefaultsAndClamps) {
   struct Case {
     const char *On, *Min, *Random;  // null: key missing
@@ -127,19 +215,24 @@ TEST(StoredSettings, CountGivesTheEntryKeysReadUpToAThousand) {
       {"999", 999}, {"1000", 1000}, {"1001", 1000}, {"-1001", 1000}, {"5000", 1000},
       {"2147483647", 1000}, {"-2147483648", 1000}, {"$7FFFFFFF", 1000}, {"$80000000", 1000},
   };
-  for (const Case& c : cases) {
-    TFakeProfile file;
-    if (c.Count) file.Values[{"List", "Count"}] = c.Count;
-    // Keys 1, 2 and 4 only: a missing key reads as "s".
-    file.Values[{"List", "1"}] = "C:\\A.BMP";
-    file.Values[{"List", "2"}] = "C:\\B.BMP";
-    file.Values[{"List", "4"}] = "C:\\D.BMP";
-    const TStoredSettings s = ReadStoredSettings(file);
-    ASSERT_EQ(s.Paths.size(), c.Keys) << (c.Count ? c.Count : "-");
-    EXPECT_EQ(file.Reads, int(c.Keys) + 4) << "Count, the keys, On, Random, Min";
-    const std::vector<std::string> head = {"C:\\A.BMP", "C:\\B.BMP", "s", "C:\\D.BMP", "s"};
-    for (std::size_t i = 0; i < c.Keys && i < head.size(); ++i) EXPECT_EQ(s.Paths[i], head[i]) << i;
-  }
+  for (const Case& c : cases)
+    for (const bool whole : {true, false}) {
+      const std::string what = std::string(c.Count ? c.Count : "-") + (whole ? " whole" : " key by key");
+      TFakeProfile file;
+      file.Whole = whole;
+      if (c.Count) file.Values[{"List", "Count"}] = c.Count;
+      // Keys 1, 2 and 4 only: a missing key reads as "s".
+      file.Values[{"List", "1"}] = "C:\\A.BMP";
+      file.Values[{"List", "2"}] = "C:\\B.BMP";
+      file.Values[{"List", "4"}] = "C:\\D.BMP";
+      const TStoredSettings s = ReadStoredSettings(file);
+      ASSERT_EQ(s.Paths.size(), c.Keys) << what;
+      EXPECT_EQ(file.SectionReads, 2) << what << ": List, then Freq";
+      // Sections that cannot be had whole: Count, the keys, On, Random, Min.
+      EXPECT_EQ(file.Reads, whole ? 0 : int(c.Keys) + 4) << what;
+      const std::vector<std::string> head = {"C:\\A.BMP", "C:\\B.BMP", "s", "C:\\D.BMP", "s"};
+      for (std::size_t i = 0; i < c.Keys && i < head.size(); ++i) EXPECT_EQ(s.Paths[i], head[i]) << what << i;
+    }
 }
 
 TEST(StoredSettings, PathsAreCutTo255BytesAtACharacterBoundary) {
@@ -169,11 +262,10 @@ TEST(StoredSettings, WritesEraseTheListThenEntriesCountAndFreqValues) {
   s.AutoChange = true;
   s.Period = 30;
   s.Order = coListOrder;
+  using namespace std::string_literals;
   const std::vector<TProfileWrite> expected = {
       {"List", "", "", true},
-      {"List", "1", "C:\\PICTURES\\SEA.BMP"},
-      {"List", "2", "C:\\PICTURES\\HILL.BMP"},
-      {"List", "Count", "2"},
+      {"List", "", "1=C:\\PICTURES\\SEA.BMP\0" "2=C:\\PICTURES\\HILL.BMP\0" "Count=2\0"s, false, true},
       {"Freq", "On", "1"},
       {"Freq", "Min", "30"},
       {"Freq", "Random", "0"},
@@ -184,10 +276,25 @@ TEST(StoredSettings, WritesEraseTheListThenEntriesCountAndFreqValues) {
   none.Order = coNone;
   none.Period = 1440;
   const std::vector<TProfileWrite> emptied = {
-      {"List", "", "", true}, {"List", "Count", "0"}, {"Freq", "On", "0"},
+      {"List", "", "", true}, {"List", "", "Count=0\0"s, false, true}, {"Freq", "On", "0"},
       {"Freq", "Min", "1440"}, {"Freq", "Random", "-1"},
   };
   EXPECT_EQ(StoredSettingsWrites(none), emptied);
+
+  // A second List section that the erase leaves takes the list key by key.
+  TFakeProfile twice;
+  twice.SecondList = true;
+  WriteStoredSettings(s, twice);
+  const std::vector<TProfileWrite> byKey = {
+      {"List", "", "", true},
+      {"List", "1", "C:\\PICTURES\\SEA.BMP"},
+      {"List", "2", "C:\\PICTURES\\HILL.BMP"},
+      {"List", "Count", "2"},
+      {"Freq", "On", "1"},
+      {"Freq", "Min", "30"},
+      {"Freq", "Random", "0"},
+  };
+  EXPECT_EQ(twice.Writes, byKey);
 
   // What is written reads back, and an old longer list leaves no keys behind.
   TFakeProfile file;

@@ -35,14 +35,14 @@ class Changer : public SorvaneTest {
   // Fills the list with files named after the letters; letters in `missing`
   // are listed without a file behind them.
   void MakeList(const std::string& letters, const std::string& missing = "") {
-    Form->ListBox->Clear();
+    Form->ClearCandidates();
     Paths.clear();
     for (char c : letters) {
       const std::string name = std::string(1, c) + ".bmp";
       const std::string path =
           missing.find(c) == std::string::npos ? TempFile(name) : TempDir() + "\\" + name;
       Paths.push_back(path);
-      Form->ListBox->Add(path);
+      Form->AddCandidate(path);
     }
   }
 
@@ -55,7 +55,7 @@ class Changer : public SorvaneTest {
 
   // A click on "実行(&X)" with the entry selected and the period set.
   void Execute(int selected, int period) {
-    Form->ListBox->SetItemIndex(selected);
+    Form->SelectCandidate(selected);
     Form->Freq->SetPosition(period);
     SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
     Pump();
@@ -163,10 +163,10 @@ TEST_F(Changer, TheListAsItIsAtTheChangeIsUsed) {
   Execute(0, 1);
   Tick(3);
   EXPECT_EQ(Shown(), "AC");
-  EXPECT_EQ(Form->ListBox->Count(), 4);
+  EXPECT_EQ(Form->Candidates().Count(), 4);
 
   // A folder of a listed name is no picture either.
-  Form->ListBox->Add(TempDir());
+  Form->AddCandidate(TempDir());
   Paths.push_back(TempDir());
   Execute(4, 1);
   Tick();
@@ -176,13 +176,13 @@ TEST_F(Changer, TheListAsItIsAtTheChangeIsUsed) {
   // Entries deleted after Execute: the position wraps within the rest.
   MakeList("ABCDE");
   Execute(4, 1);
-  Form->ListBox->Delete(4);
-  Form->ListBox->Delete(3);
+  Form->DeleteCandidate(4);
+  Form->DeleteCandidate(3);
   Tick();
   EXPECT_EQ(Shown(), "B");
 
   // An empty list: nothing to set, and the tip says so.
-  Form->ListBox->Clear();
+  Form->ClearCandidates();
   Menu(Form->PopSend);
   Menu(Form->PopRew);
   Tick(2);

@@ -26,10 +26,10 @@ TEST_F(CommandsRules, ResultingStateForEveryStyleOriginAndAutomaticChange) {
                        std::to_string(autoChg) + " order " + std::to_string(order));
           // Start from an open state with an origin typed in and a selection.
           Form->DispType->SetItemIndex(1);
-          Form->ListBox->Clear();
-          Form->ListBox->Add("C:\\A.BMP");
-          Form->ListBox->Add("C:\\B.BMP");
-          Form->ListBox->SetItemIndex(1);
+          Form->ClearCandidates();
+          Form->AddCandidate("C:\\A.BMP");
+          Form->AddCandidate("C:\\B.BMP");
+          Form->SelectCandidate(1);
           Form->SetBase->SetChecked(false);
           Form->AutoChg->SetChecked(false);
           Form->ChgMode->SetItemIndex(order);
@@ -44,7 +44,7 @@ TEST_F(CommandsRules, ResultingStateForEveryStyleOriginAndAutomaticChange) {
           const bool origin = !none && setBase;
           const bool automatic = !none && autoChg;
           EXPECT_EQ(On(Form->ListBox), !none);
-          EXPECT_EQ(Form->ListBox->ItemIndex(), none ? -1 : 1);
+          EXPECT_EQ(Form->Candidates().Selected, none ? -1 : 1);
           EXPECT_EQ(On(Form->DelBtn), !none);
           EXPECT_EQ(On(Form->ClrBtn), !none);
           EXPECT_EQ(On(Form->SetBase), style == 1);
@@ -97,28 +97,28 @@ TEST_F(CommandsRules, NoWallpaperClearsThePreviewAndKeepsTheTimer) {
 
 TEST_F(CommandsRules, DeleteButtonFollowsPositionZeroNotNoSelection) {
   Form->DispType->SetItemIndex(1);
-  Form->ListBox->Add("C:\\A.BMP");
-  Form->ListBox->Add("C:\\B.BMP");
+  Form->AddCandidate("C:\\A.BMP");
+  Form->AddCandidate("C:\\B.BMP");
   Form->UpdateControls();
   EXPECT_TRUE(On(Form->DelBtn)) << "no selection";
   EXPECT_TRUE(On(Form->ClrBtn));
 
-  Form->ListBox->SetItemIndex(0);
+  Form->SelectCandidate(0);
   Form->SetBase->SetChecked(true);  // a click on SetBase runs the rules
   EXPECT_FALSE(On(Form->DelBtn)) << "first entry selected";
 
   // A later selection leaves the button as it is until the rules run again.
-  Form->ListBox->SetItemIndex(1);
+  Form->SelectCandidate(1);
   EXPECT_FALSE(On(Form->DelBtn));
   Form->AutoChg->SetChecked(true);
   EXPECT_TRUE(On(Form->DelBtn));
 
   // Setting a check mark to the value it has runs nothing.
-  Form->ListBox->SetItemIndex(0);
+  Form->SelectCandidate(0);
   Form->AutoChg->SetChecked(true);
   EXPECT_TRUE(On(Form->DelBtn));
 
-  Form->ListBox->Clear();
+  Form->ClearCandidates();
   Form->UpdateControls();
   EXPECT_FALSE(On(Form->ClrBtn));
   EXPECT_TRUE(On(Form->DelBtn));

@@ -99,11 +99,11 @@ class Commands : public SorvaneTest {
 TEST_F(Commands, ExecuteTakesTheListPositionInListOrderOnly) {
   const std::string a = TempFile("A.BMP"), b = TempFile("B.BMP"), c = TempFile("C.BMP");
   Prepare({a, b, c}, "On=1\r\nMin=10\r\nRandom=0\r\n");
-  ASSERT_EQ(Form->ListBox->Count(), 3);
+  ASSERT_EQ(Form->Candidates().Count(), 3);
   ASSERT_TRUE(Form->AutoChg->Checked());
 
   Form->Freq->SetPosition(30);
-  Form->ListBox->SetItemIndex(2);
+  Form->SelectCandidate(2);
   Form->BtnOKClick(nullptr);
   EXPECT_TRUE(Boxes.empty());
   EXPECT_EQ(Form->FreqMin, 30);
@@ -116,14 +116,14 @@ TEST_F(Commands, ExecuteTakesTheListPositionInListOrderOnly) {
   EXPECT_TRUE(gWallpaperCalls.empty());
 
   // No selection gives position 0.
-  Form->ListBox->SetItemIndex(-1);
+  Form->SelectCandidate(-1);
   Form->BtnOKClick(nullptr);
   EXPECT_EQ(Form->ListPos, 0);
 
   // Random order leaves the position alone.
   Form->ChgMode->SetItemIndex(1);
   Form->ListPos = 5;
-  Form->ListBox->SetItemIndex(1);
+  Form->SelectCandidate(1);
   Form->BtnOKClick(nullptr);
   EXPECT_EQ(Form->ListPos, 5);
   EXPECT_FALSE(Form->PopRew->Enabled());
@@ -158,7 +158,7 @@ TEST_F(Commands, ExecuteWithAutomaticChangeOnKeepsTheRunningInterval) {
 TEST_F(Commands, ExecuteWithAutomaticChangeOffSetsTheSelectedPicture) {
   const std::string a = TempFile("A.BMP"), b = TempFile("B.BMP");
   Prepare({a, b}, "On=0\r\nMin=5\r\nRandom=0\r\n");
-  Form->ListBox->SetItemIndex(1);
+  Form->SelectCandidate(1);
   Form->BtnOKClick(nullptr);
   ASSERT_EQ(gWallpaperCalls.size(), 1u);
   EXPECT_EQ(gWallpaperCalls[0], b);
@@ -171,11 +171,11 @@ TEST_F(Commands, CancelDiscardsEveryEdit) {
   Prepare({a, b}, "On=0\r\nMin=7\r\nRandom=0\r\n");
   const std::string iniBefore = ReadIni();
   const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);
-  ASSERT_EQ(Form->ListBox->Count(), 2);
+  ASSERT_EQ(Form->Candidates().Count(), 2);
   ASSERT_EQ(Form->DispType->ItemIndex(), 1);
 
-  Form->ListBox->Add(c);
-  Form->ListBox->SetItemIndex(0);
+  Form->AddCandidate(c);
+  Form->SelectCandidate(0);
   Form->DelBtnClick(nullptr);
   Form->DispType->SetItemIndex(3);
   Form->AutoChg->SetChecked(true);
@@ -187,9 +187,9 @@ TEST_F(Commands, CancelDiscardsEveryEdit) {
   Form->MinCount = 2;
 
   Form->BtnCancelClick(nullptr);
-  ASSERT_EQ(Form->ListBox->Count(), 2);
-  EXPECT_EQ(Form->ListBox->Item(0), a);
-  EXPECT_EQ(Form->ListBox->Item(1), b);
+  ASSERT_EQ(Form->Candidates().Count(), 2);
+  EXPECT_EQ(Form->Candidates().Paths[0], a);
+  EXPECT_EQ(Form->Candidates().Paths[1], b);
   EXPECT_EQ(Form->DispType->ItemIndex(), 1);
   EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->ChgMode->ItemIndex(), 0);

@@ -21,6 +21,11 @@ void SorvaneTest::CreateForm() {
 }
 
 void SorvaneTest::TearDown() {
+  // Whatever the test did, the list box shows the candidate list exactly.
+  if (Form && Form->ListBox->Handle()) {
+    EXPECT_EQ(ShownLines(Form->ListBox->Handle()), Form->Candidates().Paths) << "the list box's lines";
+    EXPECT_EQ(ShownSelection(Form->ListBox->Handle()), Form->Candidates().Selected) << "the list box's selection";
+  }
   TestPlatform().Box = nullptr;
   delete App;
   App = nullptr;
@@ -42,6 +47,19 @@ void SorvaneTest::TearDown() {
     }
   }
 }
+
+std::vector<std::string> SorvaneTest::ShownLines(HWND list) {
+  std::vector<std::string> lines;
+  const int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    std::string s(std::size_t(SendMessageA(list, LB_GETTEXTLEN, WPARAM(i), 0)) + 1, '\0');
+    s.resize(std::size_t(SendMessageA(list, LB_GETTEXT, WPARAM(i), LPARAM(s.data()))));
+    lines.push_back(s);
+  }
+  return lines;
+}
+
+int SorvaneTest::ShownSelection(HWND list) { return int(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
 
 std::string SorvaneTest::IniPath() {
   char path[MAX_PATH + 1] = {};

@@ -22,6 +22,10 @@ class SorvaneTest : public ::testing::Test {
   void CreateForm();
   void TearDown() override;
 
+  // The lines and the selection the list box shows, read from the control.
+  static std::vector<std::string> ShownLines(HWND list);
+  static int ShownSelection(HWND list);
+
   // The settings file the form derives from this executable's path.
   static std::string IniPath();
   static void WriteIni(const std::string& content);

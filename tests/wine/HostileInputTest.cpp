@@ -33,7 +33,7 @@ TEST_F(HostileInput, GarbageBinaryAndEnormousLinesGiveTheDefaults) {
   WriteIni(ini);
   CreateForm();
   // A Count that is not a number reads no entries; the others are defaults.
-  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->Candidates().Count(), 0);
   EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1);
   EXPECT_EQ(Form->FreqView->Text(), "1");
@@ -44,9 +44,9 @@ TEST_F(HostileInput, GarbageBinaryAndEnormousLinesGiveTheDefaults) {
   WriteIni("\x01\x02garbage\r\n[List]\r\nCount=3\r\n1=" + std::string(3000, 'y') + "\r\n2=" + good + "\r\n3=" + good +
            "\r\n");
   Form->BtnCancelClick(Form->BtnCancel);
-  ASSERT_EQ(Form->ListBox->Count(), 2);
-  EXPECT_EQ(Form->ListBox->Item(0), good);
-  EXPECT_EQ(Form->ListBox->Item(1), good);
+  ASSERT_EQ(Form->Candidates().Count(), 2);
+  EXPECT_EQ(Form->Candidates().Paths[0], good);
+  EXPECT_EQ(Form->Candidates().Paths[1], good);
   EXPECT_TRUE(Boxes.empty());
 }
 
@@ -63,7 +63,7 @@ TEST_F(HostileInput, EmptyRegistryDataIsEmptyText) {
   CreateForm();
   EXPECT_TRUE(Boxes.empty());
   EXPECT_EQ(Form->DispType->ItemIndex(), 0);  // no wallpaper
-  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->Candidates().Count(), 0);
   EXPECT_EQ(Form->OrgX->Text(), "0");  // the origin shows "0" while not chosen
   SetDesktopValue("TileWallpaper", "0");
   SetDesktopValue("WallPaperOriginX", "0");
@@ -75,10 +75,10 @@ TEST_F(HostileInput, AFolderNamedLikeABitmapNeverJoinsOrShows) {
   CreateDirectoryA(folder.c_str(), nullptr);
   WriteIni("[List]\r\nCount=1\r\n1=" + folder + "\r\n");
   CreateForm();
-  EXPECT_EQ(Form->ListBox->Count(), 0);  // not a file: skipped at load
+  EXPECT_EQ(Form->Candidates().Count(), 0);  // not a file: skipped at load
   Form->DispType->SetItemIndex(1);
   SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(testpics::MakeDrop({folder})), 0);
-  EXPECT_EQ(Form->ListBox->Count(), 0);  // not a file: not dropped
+  EXPECT_EQ(Form->Candidates().Count(), 0);  // not a file: not dropped
   RemoveDirectoryA(folder.c_str());
   EXPECT_TRUE(Boxes.empty());
 }
@@ -104,12 +104,12 @@ TEST_F(HostileInput, AFileIsThereWhateverItsTimeStamp) {
   SetDesktopValue("WallpaperStyle", "0");
   SetDesktopValue("TileWallpaper", "0");
   CreateForm();
-  ASSERT_EQ(Form->ListBox->Count(), 3);  // kept at start
+  ASSERT_EQ(Form->Candidates().Count(), 3);  // kept at start
   for (int i = 0; i < 3; ++i) {
     testpics::UserSelects(Form->ListBox, i);  // previewed, not removed
     EXPECT_EQ(Form->BmpInfo->Caption(), "原寸＝4×4") << paths[size_t(i)];
   }
-  EXPECT_EQ(Form->ListBox->Count(), 3);
+  EXPECT_EQ(Form->Candidates().Count(), 3);
   EXPECT_TRUE(Boxes.empty());
   SetDesktopValue("Wallpaper", "");
 }

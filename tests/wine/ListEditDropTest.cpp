@@ -20,11 +20,7 @@ class ListEditDrop : public SorvaneTest {
     SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(h), 0);
     return GlobalSize(HGLOBAL(h)) == 0;
   }
-  std::vector<std::string> Items() const {
-    std::vector<std::string> v;
-    for (int i = 0; i < Form->ListBox->Count(); ++i) v.push_back(Form->ListBox->Item(i));
-    return v;
-  }
+  std::vector<std::string> Items() const { return Form->Candidates().Paths; }
   std::string Folder(const std::string& name) {
     const std::string p = TempDir() + "\\" + name;
     CreateDirectoryA(p.c_str(), nullptr);
@@ -84,26 +80,26 @@ TEST_F(ListEditDrop, OnlyVisibleBitmapFilesByTheLastDotOfTheWholeName) {
   // The same file twice is listed twice; a drop with nothing acceptable
   // still runs the rules and releases the handle.
   EXPECT_TRUE(Drop({want[0], want[0]}));
-  EXPECT_EQ(Form->ListBox->Count(), 8);
-  EXPECT_EQ(Form->ListBox->Item(6), want[0]);
-  EXPECT_EQ(Form->ListBox->Item(7), want[0]);
-  Form->ListBox->SetItemIndex(0);
+  EXPECT_EQ(Form->Candidates().Count(), 8);
+  EXPECT_EQ(Form->Candidates().Paths[6], want[0]);
+  EXPECT_EQ(Form->Candidates().Paths[7], want[0]);
+  Form->SelectCandidate(0);
   EXPECT_TRUE(Drop({hidden}));
   EXPECT_FALSE(IsWindowEnabled(Form->DelBtn->Handle()));
 }
 
 TEST_F(ListEditDrop, TheListGrowsTo73AtMost) {
   const std::string pic = TempFile("P.BMP");
-  for (int i = 0; i < 70; ++i) Form->ListBox->Add(pic);
+  for (int i = 0; i < 70; ++i) Form->AddCandidate(pic);
   std::vector<std::string> five;
   for (int i = 0; i < 5; ++i) five.push_back(TempFile("N" + std::to_string(i) + ".BMP"));
   EXPECT_TRUE(Drop(five));
-  ASSERT_EQ(Form->ListBox->Count(), 73);
-  EXPECT_EQ(Form->ListBox->Item(70), five[0]);
-  EXPECT_EQ(Form->ListBox->Item(71), five[1]);
-  EXPECT_EQ(Form->ListBox->Item(72), five[2]);
+  ASSERT_EQ(Form->Candidates().Count(), 73);
+  EXPECT_EQ(Form->Candidates().Paths[70], five[0]);
+  EXPECT_EQ(Form->Candidates().Paths[71], five[1]);
+  EXPECT_EQ(Form->Candidates().Paths[72], five[2]);
   EXPECT_TRUE(Drop({five[3]}));
-  EXPECT_EQ(Form->ListBox->Count(), 73);
+  EXPECT_EQ(Form->Candidates().Count(), 73);
 }
 
 TEST_F(ListEditDrop, ADropUpdatesTheRulesAndAppendsEvenWithNoWallpaperStyle) {
@@ -115,7 +111,7 @@ TEST_F(ListEditDrop, ADropUpdatesTheRulesAndAppendsEvenWithNoWallpaperStyle) {
   Form->DispType->SetItemIndex(0);
   ASSERT_FALSE(IsWindowEnabled(Form->ListBox->Handle()));
   EXPECT_TRUE(Drop({pic}));
-  EXPECT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->Candidates().Count(), 2);
   EXPECT_FALSE(IsWindowEnabled(Form->ClrBtn->Handle()));
 }
 
@@ -133,8 +129,8 @@ TEST_F(ListEditDrop, ANameTooLongForTheBufferIsSkippedNotCut) {
   FExtraFiles = {fits};
   const std::string tooLong = fits + "X.bmp";
   EXPECT_TRUE(Drop({tooLong, fits}));
-  ASSERT_EQ(Form->ListBox->Count(), 1);
-  EXPECT_EQ(Form->ListBox->Item(0), fits);
+  ASSERT_EQ(Form->Candidates().Count(), 1);
+  EXPECT_EQ(Form->Candidates().Paths[0], fits);
 }
 
 TEST_F(ListEditDrop, RemovingOneOrAllEntries) {
@@ -144,19 +140,19 @@ TEST_F(ListEditDrop, RemovingOneOrAllEntries) {
 
   // Nothing selected: "選択画像" does nothing.
   Form->DelBtnClick(nullptr);
-  EXPECT_EQ(Form->ListBox->Count(), 3);
+  EXPECT_EQ(Form->Candidates().Count(), 3);
   EXPECT_EQ(Form->BmpInfo->Caption(), before);
 
-  Form->ListBox->SetItemIndex(1);
+  Form->SelectCandidate(1);
   Form->DelBtnClick(nullptr);
   EXPECT_EQ(Items(), (std::vector<std::string>{a, c}));
-  EXPECT_EQ(Form->ListBox->ItemIndex(), -1);
+  EXPECT_EQ(Form->Candidates().Selected, -1);
   EXPECT_EQ(Form->BmpInfo->Caption(), " ");
   EXPECT_TRUE(IsWindowEnabled(Form->DelBtn->Handle()));
 
   Form->BmpInfo->SetCaption("x");
   Form->ClrBtnClick(nullptr);
-  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->Candidates().Count(), 0);
   EXPECT_EQ(Form->BmpInfo->Caption(), " ");
   EXPECT_FALSE(IsWindowEnabled(Form->ClrBtn->Handle()));
 
@@ -165,4 +161,32 @@ TEST_F(ListEditDrop, RemovingOneOrAllEntries) {
   Form->ClrBtnClick(nullptr);
   EXPECT_EQ(Form->BmpInfo->Caption(), "x");
   EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(ListEditDrop, TheListBoxKeepsItsTopLineAndOnlyAUsersSelectionPreviews) {
+  std::vector<std::string> pics;
+  for (int i = 0; i < 30; ++i) pics.push_back(TempFile("P" + std::to_string(i) + ".BMP", testpics::Bmp24(4, 4, 0, 0)));
+  ASSERT_TRUE(Drop(pics));
+  const HWND list = Form->ListBox->Handle();
+  SendMessageA(list, LB_SETTOPINDEX, 10, 0);  // the user scrolls down
+
+  testpics::UserSelects(Form->ListBox, 12);
+  EXPECT_EQ(Form->Candidates().Selected, 12);
+  EXPECT_EQ(Form->BmpInfo->Caption(), "原寸＝4×4");
+  Form->DelBtnClick(nullptr);
+  EXPECT_EQ(Form->Candidates().Count(), 29);
+  EXPECT_EQ(Form->Candidates().Paths[12], pics[13]);
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 10);
+
+  // A selection from code scrolls it into view and previews nothing.
+  Form->BmpInfo->SetCaption("x");
+  Form->SelectCandidate(25);
+  EXPECT_EQ(Form->BmpInfo->Caption(), "x");
+  const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  RECT item{};
+  SendMessageA(list, LB_GETITEMRECT, 25, LPARAM(&item));
+  RECT client{};
+  GetClientRect(list, &client);
+  EXPECT_LE(top, 25);
+  EXPECT_LE(item.bottom, client.bottom);
 }

@@ -117,7 +117,7 @@ TEST_F(Load, OpenExecuteCancelRoundTripsLeaveNothingBehind) {
   // leak of memory of any size that matters shows over twenty.
   for (int i = 0; i < 20; ++i) roundTrip();
   Pump();
-  EXPECT_EQ(Form->ListBox->Count(), 8);
+  EXPECT_EQ(Form->Candidates().Count(), 8);
   EXPECT_TRUE(Form->Timer->Enabled());
   EXPECT_EQ(Form->ListPos, 0);  // Cancel reads the settings again
   EXPECT_EQ(testpics::FreeGdiSlots(), gdi);
@@ -150,7 +150,7 @@ TEST_F(Load, FloodsOfTrayMessagesAndDropsAreSurvived) {
   for (int i = 0; i < 100; ++i) drop();
   const int gdi = testpics::FreeGdiSlots();
   for (int i = 0; i < 1000; ++i) drop();
-  EXPECT_EQ(Form->ListBox->Count(), 73);
+  EXPECT_EQ(Form->Candidates().Count(), 73);
   EXPECT_EQ(testpics::FreeGdiSlots(), gdi);
   EXPECT_TRUE(Boxes.empty());
 }

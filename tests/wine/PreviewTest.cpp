@@ -22,8 +22,8 @@ class Preview : public SorvaneTest {
   }
   // Adds the path and selects it as a user would; returns its position.
   int Show(const std::string& path) {
-    Form->ListBox->Add(path);
-    const int at = Form->ListBox->Count() - 1;
+    Form->AddCandidate(path);
+    const int at = Form->Candidates().Count() - 1;
     UserSelects(Form->ListBox, at);
     return at;
   }
@@ -128,7 +128,7 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
     EXPECT_EQ(Boxes[0].Text, c.Message) << c.Name;
     EXPECT_EQ(Info(), "原寸＝40×30") << c.Name;
     EXPECT_EQ(Form->ImgView->Picture().Width(), 40) << c.Name;
-    EXPECT_EQ(Form->ListBox->Item(at), TempDir() + "\\" + c.Name) << c.Name;
+    EXPECT_EQ(Form->Candidates().Paths[at], TempDir() + "\\" + c.Name) << c.Name;
   }
 
   // A file that exists but cannot be opened.
@@ -160,34 +160,34 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "ﾌｧｲﾙ " + shrinking + " は開けません.");
   EXPECT_EQ(Info(), "原寸＝40×30");
-  EXPECT_EQ(Form->ListBox->Count(), int(std::size(cases)) + 3);
+  EXPECT_EQ(Form->Candidates().Count(), int(std::size(cases)) + 3);
 }
 
 TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {
   const std::string keep = TempFile("keep.bmp", Bmp24(8, 8, 0, 0));
   const std::string gone = TempFile("gone.bmp", Bmp24(8, 8, 0, 0));
   Show(keep);
-  Form->ListBox->Add(gone);
-  Form->ListBox->Add(keep);
+  Form->AddCandidate(gone);
+  Form->AddCandidate(keep);
   DeleteFileA(gone.c_str());
   Boxes.clear();
   UserSelects(Form->ListBox, 1);
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Kind, TBoxKind::Warning);
   EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
-  ASSERT_EQ(Form->ListBox->Count(), 2);
-  EXPECT_EQ(Form->ListBox->Item(1), keep);
-  EXPECT_EQ(Form->ListBox->ItemIndex(), -1);
+  ASSERT_EQ(Form->Candidates().Count(), 2);
+  EXPECT_EQ(Form->Candidates().Paths[1], keep);
+  EXPECT_EQ(Form->Candidates().Selected, -1);
   EXPECT_EQ(Info(), " ");
   EXPECT_TRUE(IsBtnFace(Render(Form->ImgView).At(84, 56)));
 
   // A folder is no picture either.
-  Form->ListBox->Add(TempDir());
+  Form->AddCandidate(TempDir());
   Boxes.clear();
   UserSelects(Form->ListBox, 2);
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
-  EXPECT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->Candidates().Count(), 2);
 }
 
 TEST_F(Preview, IconsAndMetafilesShowAndClearToABlankPreview) {
@@ -247,8 +247,8 @@ TEST_F(Preview, IconsAndMetafilesShowAndClearToABlankPreview) {
 TEST_F(Preview, AThousandPreviewsAndClearsLeaveNoGdiObjectsBehind) {
   const std::string bmp = TempFile("cycle.bmp", Bmp24(64, 48, RGB(1, 2, 3), RGB(4, 5, 6)));
   const std::string ico = TempFile("cycle.ico", testpics::Ico32(RGB(9, 9, 9)));
-  Form->ListBox->Add(bmp);
-  Form->ListBox->Add(ico);
+  Form->AddCandidate(bmp);
+  Form->AddCandidate(ico);
   auto cycle = [&](int i) {
     UserSelects(Form->ListBox, i % 2);
     Form->ClearPreview();

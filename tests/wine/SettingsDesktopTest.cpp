@@ -75,7 +75,7 @@ class SettingsDesktop : public SorvaneTest {
     RemoveIni();
   }
   void Reload() {
-    Form->ListBox->Clear();
+    Form->ClearCandidates();
     Guarded(Form, [&] { Form->LoadSettings(); });
   }
   void Execute() {
@@ -98,7 +98,7 @@ TEST_F(SettingsDesktop, DisplayStyleComesFromTheDesktopValues) {
     Form->DispType->SetItemIndex(c.DispType == 2 ? 1 : 2);
     Reload();
     EXPECT_EQ(Form->DispType->ItemIndex(), c.DispType) << (c.Style ? c.Style : "-");
-    EXPECT_EQ(Form->ListBox->Count(), 1);
+    EXPECT_EQ(Form->Candidates().Count(), 1);
   }
   EXPECT_TRUE(Boxes.empty());
 }
@@ -114,7 +114,7 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   SetDesktopValue("WallPaperOriginY", "abc");
   CreateForm();
   // Equal but for letter case: not appended again.
-  EXPECT_EQ(Form->ListBox->Count(), 2);
+  EXPECT_EQ(Form->Candidates().Count(), 2);
   EXPECT_EQ(Form->ColorView->Color(), GetSysColor(COLOR_BACKGROUND));
   // Without SetBase the rules show "0"; with it the stored text stays.
   EXPECT_EQ(Form->OrgX->Text(), "0");
@@ -147,11 +147,11 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   SetDesktopValue("Wallpaper", gone);
   Reload();
   Reload();
-  ASSERT_EQ(Form->ListBox->Count(), 81);
-  EXPECT_EQ(Form->ListBox->Item(80), gone);
+  ASSERT_EQ(Form->Candidates().Count(), 81);
+  EXPECT_EQ(Form->Candidates().Paths[80], gone);
   SetDesktopValue("Wallpaper", gone + "p");
   Reload();
-  EXPECT_EQ(Form->ListBox->Count(), 80);
+  EXPECT_EQ(Form->Candidates().Count(), 80);
   EXPECT_EQ(Form->DispType->ItemIndex(), 1) << "a wallpaper is still set";
   EXPECT_TRUE(Boxes.empty());
 }
@@ -244,7 +244,7 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   WriteIni("[List]\r\nCount=2\r\n1=" + sea + "\r\n2=" + gone + "\r\n");
   SetDesktopValue("Wallpaper", sea);
   CreateForm();
-  ASSERT_EQ(Form->ListBox->Count(), 2);
+  ASSERT_EQ(Form->Candidates().Count(), 2);
   DeleteFileA(gone.c_str());
   const COLORREF original = GetSysColor(COLOR_BACKGROUND);
   const COLORREF chosen = original == RGB(12, 34, 56) ? RGB(65, 43, 21) : RGB(12, 34, 56);
@@ -254,7 +254,7 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   Form->OrgY->SetText("-7");
 
   // Style 1, automatic change off, a selected picture that exists.
-  Form->ListBox->SetItemIndex(0);
+  Form->SelectCandidate(0);
   const std::string storedColor = ColorsValue("Background");
   Execute();
   EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), chosen);
@@ -269,7 +269,7 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   // Style 3 with no selection: no call.
   Form->DispType->SetItemIndex(3);
   Form->AutoChg->SetChecked(false);
-  Form->ListBox->SetItemIndex(-1);
+  Form->SelectCandidate(-1);
   Execute();
   EXPECT_EQ(DesktopValue("WallpaperStyle"), "2");
   EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
@@ -277,15 +277,15 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
 
   // A selected picture whose file is gone: two warnings, then it leaves the
   // list, and no call; the file written before still holds it.
-  Form->ListBox->SetItemIndex(1);
+  Form->SelectCandidate(1);
   Execute();
   ASSERT_EQ(Boxes.size(), 2u);
   EXPECT_EQ(Boxes[0].Kind, TBoxKind::Warning);
   EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。壁紙を変更できません。");
   EXPECT_EQ(Boxes[1].Kind, TBoxKind::Warning);
   EXPECT_EQ(Boxes[1].Text, "この画像を壁紙候補から除外します");
-  EXPECT_EQ(Form->ListBox->Count(), 1);
-  EXPECT_EQ(Form->ListBox->Item(0), sea);
+  EXPECT_EQ(Form->Candidates().Count(), 1);
+  EXPECT_EQ(Form->Candidates().Paths[0], sea);
   EXPECT_EQ(gWallpaperCalls.size(), 1u);
   EXPECT_NE(ReadIni().find("2=" + gone), std::string::npos);
 

@@ -5,6 +5,8 @@
 
 #include "Fixture.h"
 #include "settings/Desktop.h"
+#include "settings/IniFile.h"
+#include "settings/StoredSettings.h"
 
 namespace {
 
@@ -40,12 +42,6 @@ TIniContent ParseIni(const std::string& text) {
   return result;
 }
 
-std::vector<std::string> Items(TListBox* list) {
-  std::vector<std::string> v;
-  for (int i = 0; i < list->Count(); ++i) v.push_back(list->Item(i));
-  return v;
-}
-
 }  // namespace
 
 class SettingsFile : public SorvaneTest {
@@ -64,7 +60,7 @@ class SettingsFile : public SorvaneTest {
   }
   // What "取消(&C)" does to the settings: empty the list and read again.
   void Reload() {
-    Form->ListBox->Clear();
+    Form->ClearCandidates();
     Guarded(Form, [&] { Form->LoadSettings(); });
   }
   static std::string ListSection(const std::vector<std::string>& paths, const std::string& count) {
@@ -76,7 +72,7 @@ class SettingsFile : public SorvaneTest {
 
 TEST_F(SettingsFile, FirstRunGivesTheDefaultsAndWritesNothing) {
   CreateForm();
-  EXPECT_EQ(Form->ListBox->Count(), 0);
+  EXPECT_EQ(Form->Candidates().Count(), 0);
   EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->ChgMode->ItemIndex(), 1);
   EXPECT_EQ(Form->Freq->Position(), 1);
@@ -92,7 +88,7 @@ TEST_F(SettingsFile, FirstRunGivesTheDefaultsAndWritesNothing) {
   Form->ChgMode->SetItemIndex(0);
   Form->ListPos = 5;
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
+  EXPECT_EQ(Form->Candidates().Paths, std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
   EXPECT_EQ(Form->Freq->Position(), 1);
   EXPECT_EQ(Form->FreqMin, 1);
   EXPECT_EQ(Form->ListPos, 0);
@@ -120,7 +116,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   SetCurrentDirectoryA(TempDir().c_str());
   Reload();
   SetCurrentDirectoryA(cwd);
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, b, "s", wall}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{a, b, "s", wall}));
   EXPECT_TRUE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1440);
   EXPECT_EQ(Form->FreqView->Text(), "1440");
@@ -132,7 +128,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   DeleteFileA(gone.c_str());
   WriteIni(ListSection({a, gone, a, c}, "-4"));
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{a, a, c, wall}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{a, a, c, wall}));
 
   // Paths up to 1023 bytes are read in full before the cut to 255; a
   // longer file value arrives cut at 1023 bytes, then at 255.
@@ -141,7 +137,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   TempFile(plain.substr(dir.size()));
   WriteIni(ListSection({plain + std::string(2000, 'z')}, "1"));
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{plain, wall}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{plain, wall}));
   EXPECT_TRUE(Boxes.empty());
 }
 
@@ -159,7 +155,7 @@ TEST_F(SettingsFile, OnlyAPictureDeletedFromItsFolderLeavesTheListAtLoad) {
   const std::string there = TempFile("there.bmp");
   WriteIni(ListSection({unmounted, deleted, noFolder, there}, "4"));
   CreateForm();
-  EXPECT_EQ(Items(Form->ListBox), (std::vector<std::string>{unmounted, noFolder, there}));
+  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{unmounted, noFolder, there}));
 
   // Execute keeps them for when their drive or folder is back.
   Guarded(Form, [&] { Form->SaveSettings(); });
@@ -172,9 +168,9 @@ TEST_F(SettingsFile, SaveWritesTheDocumentedFormat) {
   // An old, longer list must not leave keys behind.
   WriteIni(ListSection({"C:\\OLD\\1.BMP", "C:\\OLD\\2.BMP", "C:\\OLD\\3.BMP"}, "3") + "[Freq]\r\nOn=0\r\n");
   CreateForm();
-  Form->ListBox->Clear();
-  Form->ListBox->Add("C:\\PICTURES\\SEA.BMP");
-  Form->ListBox->Add("C:\\PICTURES\\HILL.BMP");
+  Form->ClearCandidates();
+  Form->AddCandidate("C:\\PICTURES\\SEA.BMP");
+  Form->AddCandidate("C:\\PICTURES\\HILL.BMP");
   Form->DispType->SetItemIndex(1);
   Form->AutoChg->SetChecked(true);
   Form->SetFreq(30);
@@ -212,7 +208,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsTheSaveAndTheExecute) {
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     const COLORREF desk = GetSysColor(COLOR_BACKGROUND);
     Form->ColorView->SetColor(desk ^ 0x00FFFFFF);
-    Form->ListBox->SetItemIndex(0);
+    Form->SelectCandidate(0);
     Form->AutoChg->SetChecked(true);
     SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
     Pump();
@@ -246,8 +242,8 @@ TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
   ASSERT_EQ(paths.size(), 82u);
   SetDesktopValue("Wallpaper", paths[0]);
   CreateForm();
-  Form->ListBox->Clear();
-  for (const std::string& p : paths) Form->ListBox->Add(p);
+  Form->ClearCandidates();
+  for (const std::string& p : paths) Form->AddCandidate(p);
   Form->DispType->SetItemIndex(2);
   Form->AutoChg->SetChecked(true);
   Form->SetFreq(1440);
@@ -265,10 +261,76 @@ TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
   Form->SetFreq(3);
   Form->ChgMode->SetItemIndex(1);
   Reload();
-  EXPECT_EQ(Items(Form->ListBox), paths);
+  EXPECT_EQ(Form->Candidates().Paths, paths);
   EXPECT_EQ(Form->DispType->ItemIndex(), 2);
   EXPECT_TRUE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1440);
   EXPECT_EQ(Form->ChgMode->ItemIndex(), -1);
   EXPECT_TRUE(Boxes.empty());
+}
+
+namespace {
+
+// The settings file reached key by key, as every read and write once was.
+struct TKeyByKey : sorvane::TProfile {
+  explicit TKeyByKey(const sorvane::TIniFile& file) : File(file) {}
+  const sorvane::TIniFile& File;
+  std::optional<std::string> ReadSection(const char*) const override { return std::nullopt; }
+  std::string ReadString(const char* s, const char* k, const char* d) const override { return File.ReadString(s, k, d); }
+  bool HasSection(const char*) const override { return true; }
+  void WriteSection(const char*, const std::string&) const override { ADD_FAILURE() << "a section write"; }
+  void WriteString(const char* s, const char* k, const std::string& v) const override { File.WriteString(s, k, v); }
+  void EraseSection(const char* s) const override { File.EraseSection(s); }
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
+  const std::string path = IniPath(), other = TempDir() + "\\KEYBYKEY.INI";
+  const sorvane::TIniFile file(path), keyByKey(other);
+  auto put = [](const std::string& p, const std::string& text) {
+    HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD n = 0;
+    WriteFile(h, text.data(), DWORD(text.size()), &n, nullptr);
+    CloseHandle(h);
+  };
+  const std::string jp = "C:\\\x95\x5C\x83\x5C\\\x94\x5C.bmp";  // 表ソ能
+  const std::string files[] = {
+      "",
+      "[List]\r\nCount=3\r\n1=C:\\A.BMP\r\n2=C:\\B.BMP\r\n4=C:\\D.BMP\r\n[Freq]\r\nOn=1\r\nMin=30\r\nRandom=0\r\n",
+      // Spacing, quotes, comments, lines without "=", duplicates, order, case.
+      "; made by hand\r\n[list]\r\n  2 \t=  C:\\B C.BMP \r\n;1=C:\\C.BMP\r\n3\r\n1=\"" + jp + "\"\r\n1=C:\\X.BMP\r\n"
+      "count = 6\r\n5='C:\\E.BMP'\r\n4=\r\n[Mine]\r\nkey=value\r\n[FREQ]\r\nmin = 0x1E \r\nON=yes\r\nExtra=1\r\n"
+      "Random=\"7\"\r\n",
+      // List in the middle and twice; Freq with hand-added keys.
+      "[Top]\r\na=b\r\n[List]\r\nCount=1\r\n1=C:\\FIRST.BMP\r\nOld=9\r\n[Freq]\r\nOn=0\r\nMine=x\r\n"
+      "[List]\r\n7=dup\r\nCount=2\r\n[End]\r\n",
+      "[List]\r\nCount=-2\r\n1=" + jp + "\r\n2=" + std::string(300, 'p') + "\r\n[Freq]\r\nMin=5000\r\nRandom=-5\r\n",
+  };
+  sorvane::TStoredSettings saved;
+  saved.Paths = {jp, " lead.bmp", "C:\\a=b.bmp", "\"q.bmp\"", ""};
+  saved.AutoChange = true;
+  saved.Period = 45;
+  saved.Order = sorvane::coNone;
+  for (const std::string& text : files) {
+    SCOPED_TRACE(text);
+    put(path, text);
+    const sorvane::TStoredSettings whole = sorvane::ReadStoredSettings(file);
+    const sorvane::TStoredSettings byKey = sorvane::ReadStoredSettings(TKeyByKey(file));
+    EXPECT_EQ(whole.Paths, byKey.Paths);
+    EXPECT_EQ(whole.AutoChange, byKey.AutoChange);
+    EXPECT_EQ(whole.Period, byKey.Period);
+    EXPECT_EQ(whole.Order, byKey.Order);
+
+    put(other, text);
+    sorvane::WriteStoredSettings(saved, file);
+    sorvane::WriteStoredSettings(saved, TKeyByKey(keyByKey));
+    const std::string written = ReadIni();
+    HANDLE h = CreateFileA(other.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string expected(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(h, expected.data(), DWORD(expected.size()), &got, nullptr);
+    CloseHandle(h);
+    EXPECT_EQ(written, expected);
+  }
 }

@@ -42,8 +42,8 @@ class Tips : public SorvaneTest {
     TestPlatform().Wallpaper = IgnoreWallpaper;
     RemoveIni();
     CreateForm();
-    Form->ListBox->Clear();
-    for (int i = 0; i < 12; ++i) Form->ListBox->Add("C:\\pictures\\" + std::to_string(i) + ".bmp");
+    Form->ClearCandidates();
+    for (int i = 0; i < 12; ++i) Form->AddCandidate("C:\\pictures\\" + std::to_string(i) + ".bmp");
   }
   void TearDown() override {
     TestPlatform().Wallpaper = nullptr;
@@ -86,7 +86,7 @@ TEST_F(Tips, EachCallerHandsTheComposedTextToTheTrayIcon) {
   const std::string tip = Form->TaskBar->Tips();
   Form->PopSendClick(Form->PopSend);
   Form->DispType->SetItemIndex(3);
-  Form->ListBox->Add("C:\\pictures\\x.bmp");
+  Form->AddCandidate("C:\\pictures\\x.bmp");
   EXPECT_EQ(Form->TaskBar->Tips(), tip);
 
   // Pause composes "停止中" with the live list, order and style.
