@@ -79,14 +79,14 @@ execute = med.get("execute_ms.sorvane")
 if execute is not None:
     print(f"| Execute with 73 entries (save, colour, desktop values, rules, to the tray) | {execute:.1f} ms | — | — | |")
 
-bd = {k: med.get(f"bd_start_ms.{k}") for k in ("window", "nolist", "list")}
+bd = {k: med.get(f"bd_start_ms.{k}") for k in ("window", "empty", "list")}
 if all(bd.values()):
     n = len(values.get("bd_start_ms.list", []))
     print(f"\nStart-up broken down (medians of {n} starts of each, in turn):\n")
     print("| program | start to idle | ÷ window floor |")
     print("|---|---|---|")
     print(f"| window floor | {bd['window']:.1f} ms | 1.00 |")
-    print(f"| Sorvane without a settings file | {bd['nolist']:.1f} ms | {bd['nolist'] / bd['window']:.2f} |")
+    print(f"| Sorvane with an empty list (same Freq: automatic change on) | {bd['empty']:.1f} ms | {bd['empty'] / bd['window']:.2f} |")
     print(f"| Sorvane with 73 entries | {bd['list']:.1f} ms | {bd['list'] / bd['window']:.2f} |")
 
 costs = [("key_reads", "77 key reads of the settings file (Count, 1..73, On, Random, Min)"),
