@@ -1,6 +1,8 @@
 // Starts Sorvane.exe and the two floor programs (bare, and with Sorvane's
 // kind of window) under the same conditions, interleaved, and measures them
-// from outside. Prints "metric value" lines for bench/run.sh.
+// from outside; breaks Sorvane's start down (with and without its settings
+// file, and each kind of platform work alone) and times its Execute. Prints
+// "metric value" lines for bench/run.sh.
 //   probe SORVANE.EXE FLOOR.EXE WINDOWFLOOR.EXE IDLE_SECONDS [RUN]
 #include <windows.h>
 
@@ -11,7 +13,8 @@
 
 namespace {
 
-constexpr int kStartRounds = 10;  // starts of each program per run
+constexpr int kStartRounds = 10;     // starts of each program per run
+constexpr int kBreakdownRounds = 6;  // starts of each variant per run for the breakdown
 
 double Now() {
   static LARGE_INTEGER f{};
@@ -209,6 +212,146 @@ int MainWindowChildren(const Proc& p, const Subject& who) {
 
 void Print(const std::string& metric, double v) { printf("%s %.3f\n", metric.c_str(), v); }
 
+void SetDesktopValue(const char* name, const std::string& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
+    return;
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+  RegCloseKey(key);
+}
+
+// Median time of fn over n runs, in ms.
+template <class F>
+double TimeMedian(int n, F fn) {
+  std::vector<double> v;
+  for (int i = 0; i < n; ++i) {
+    const double t0 = Now();
+    fn();
+    v.push_back(Now() - t0);
+  }
+  return Median(v);
+}
+
+// What Sorvane's start and Execute do with the platform, each kind of work
+// timed alone in this process on the same files: the reads of the settings
+// file key by key and section by section, the existence tests of the
+// entries by folder search and by attribute query, the desktop values from
+// the registry, the list box filled, the timer's hidden window, the pop-up
+// menu, the blank preview bitmap, and the save of the list key by key and
+// in one section.
+void PlatformCosts(const std::string& ini, const std::vector<std::string>& paths, const std::string& dir) {
+  constexpr int n = 15;
+  char buf[1024];
+  Print("cost_ms.key_reads", TimeMedian(n, [&] {
+    GetPrivateProfileStringA("List", "Count", "", buf, sizeof buf, ini.c_str());
+    for (size_t k = 1; k <= paths.size(); ++k)
+      GetPrivateProfileStringA("List", std::to_string(k).c_str(), "s", buf, sizeof buf, ini.c_str());
+    for (const char* key : {"On", "Random", "Min"}) GetPrivateProfileStringA("Freq", key, "", buf, sizeof buf, ini.c_str());
+  }));
+  std::vector<char> big(1 << 16);
+  Print("cost_ms.section_reads", TimeMedian(n, [&] {
+    for (const char* section : {"List", "Freq"}) {
+      WIN32_FILE_ATTRIBUTE_DATA data;
+      GetFileAttributesExA(ini.c_str(), GetFileExInfoStandard, &data);
+      GetPrivateProfileSectionA(section, big.data(), DWORD(big.size()), ini.c_str());
+    }
+  }));
+  Print("cost_ms.find_first", TimeMedian(n, [&] {
+    for (const std::string& p : paths) {
+      WIN32_FIND_DATAA fd;
+      HANDLE h = FindFirstFileA(p.c_str(), &fd);
+      if (h != INVALID_HANDLE_VALUE) FindClose(h);
+    }
+  }));
+  Print("cost_ms.attributes", TimeMedian(n, [&] {
+    for (const std::string& p : paths) GetFileAttributesA(p.c_str());
+  }));
+  Print("cost_ms.registry", TimeMedian(n, [&] {
+    HKEY cp = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control panel", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &cp, nullptr);
+    for (const char* name :
+         {"TileWallpaper", "Wallpaper", "WallpaperStyle", "WallPaperOriginX", "WallPaperOriginY"}) {
+      HKEY d = nullptr;
+      if (RegOpenKeyExA(cp, "desktop", 0, KEY_ALL_ACCESS, &d) != ERROR_SUCCESS) continue;
+      DWORD type = 0, size = sizeof buf;
+      RegQueryValueExA(d, name, nullptr, &type, nullptr, &size);
+      size = sizeof buf;
+      RegQueryValueExA(d, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
+      RegCloseKey(d);
+    }
+    RegCloseKey(cp);
+  }));
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "ProbeHost";
+  RegisterClassA(&wc);
+  HWND host = CreateWindowExA(0, "ProbeHost", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND lb = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                            WS_VSCROLL, 16, 16, 369, 113, host, nullptr, wc.hInstance, nullptr);
+  Print("cost_ms.list_fill", TimeMedian(n, [&] {
+    SendMessageA(lb, LB_RESETCONTENT, 0, 0);
+    for (const std::string& p : paths) SendMessageA(lb, LB_ADDSTRING, 0, LPARAM(p.c_str()));
+  }));
+  std::vector<HWND> made;
+  Print("cost_ms.hidden_window", TimeMedian(n, [&] {
+    made.push_back(CreateWindowExA(WS_EX_TOOLWINDOW, "ProbeHost", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   wc.hInstance, nullptr));
+  }));
+  for (HWND w : made) DestroyWindow(w);
+  std::vector<HMENU> menus;
+  Print("cost_ms.popup_menu", TimeMedian(n, [&] {
+    HMENU m = CreatePopupMenu();
+    for (int i = 0; i < 6; ++i) AppendMenuA(m, i == 2 || i == 4 ? MF_SEPARATOR : MF_STRING, UINT_PTR(i + 1), "item");
+    menus.push_back(m);
+  }));
+  for (HMENU m : menus) DestroyMenu(m);
+  Print("cost_ms.blank_bitmap", TimeMedian(n, [&] {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 169, 113);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    RECT r{0, 0, 169, 113};
+    FillRect(mem, &r, GetSysColorBrush(COLOR_BTNFACE));
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bmp);
+  }));
+  DestroyWindow(host);
+
+  // The save of the list: on a copy of the settings file.
+  const std::string copy = dir + "\\COSTS.INI";
+  auto fresh = [&] {
+    CopyFileA(ini.c_str(), copy.c_str(), FALSE);
+  };
+  std::vector<double> keys, section;
+  for (int i = 0; i < 9; ++i) {
+    fresh();
+    double t0 = Now();
+    WritePrivateProfileStringA("List", nullptr, nullptr, copy.c_str());
+    for (size_t k = 1; k <= paths.size(); ++k)
+      WritePrivateProfileStringA("List", std::to_string(k).c_str(), paths[k - 1].c_str(), copy.c_str());
+    WritePrivateProfileStringA("List", "Count", std::to_string(paths.size()).c_str(), copy.c_str());
+    for (const char* key : {"On", "Min", "Random"}) WritePrivateProfileStringA("Freq", key, "1", copy.c_str());
+    keys.push_back(Now() - t0);
+    fresh();
+    t0 = Now();
+    WritePrivateProfileStringA("List", nullptr, nullptr, copy.c_str());
+    GetPrivateProfileSectionNamesA(big.data(), DWORD(big.size()), copy.c_str());
+    std::string lines;
+    for (size_t k = 1; k <= paths.size(); ++k) lines += std::to_string(k) + "=" + paths[k - 1] + '\0';
+    lines += "Count=" + std::to_string(paths.size()) + '\0';
+    WritePrivateProfileSectionA("List", lines.c_str(), copy.c_str());
+    for (const char* key : {"On", "Min", "Random"}) WritePrivateProfileStringA("Freq", key, "1", copy.c_str());
+    section.push_back(Now() - t0);
+  }
+  Print("cost_ms.key_writes", Median(keys));
+  Print("cost_ms.section_writes", Median(section));
+  DeleteFileA(copy.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,10 +367,13 @@ int main(int argc, char** argv) {
   const std::string dir = sorvane.substr(0, sorvane.rfind('\\'));
 
   // 73 entries: the large bitmap first, then small ones; automatic change on
-  // with a period of 1440 minutes.
+  // with a period of 1440 minutes. The desktop shows the first entry
+  // centred: with no wallpaper the style would be "壁紙なし", whose rules
+  // clear automatic change, and the timer would not run.
   const std::string big = dir + "\\big.bmp";
   if (GetFileAttributesA(big.c_str()) == INVALID_FILE_ATTRIBUTES) WriteBmp(big, 4000, 3000);
   std::string ini = "[List]\r\n";
+  std::vector<std::string> paths;
   for (int k = 1; k <= 73; ++k) {
     std::string path = big;
     if (k > 1) {
@@ -235,8 +381,12 @@ int main(int argc, char** argv) {
       if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) WriteBmp(path, 64, 48);
     }
     ini += std::to_string(k) + "=" + path + "\r\n";
+    paths.push_back(path);
   }
   ini += "Count=73\r\n[Freq]\r\nOn=1\r\nMin=1440\r\nRandom=0\r\n";
+  SetDesktopValue("Wallpaper", big);
+  for (const char* name : {"WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
+    SetDesktopValue(name, "0");
   std::string iniPath = sorvane.substr(0, sorvane.rfind('.')) + ".INI";
   CharUpperBuffA(iniPath.data(), DWORD(iniPath.size()));
   HANDLE f = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -258,6 +408,31 @@ int main(int argc, char** argv) {
       Proc p = Launch(who);
       Print(std::string("start_ms.") + who.Key, p.StartMs);
       End(p, who);
+      Sleep(300);
+    }
+
+  // Start-up broken down: Sorvane with its 73 entries and with an empty list
+  // (the same Freq values: automatic change on, the timer running), beside
+  // the window floor, in turn. The difference of the two is the list's
+  // cost: its reading, existence tests and list box lines.
+  const std::string emptyList = "[List]\r\nCount=0\r\n" + ini.substr(ini.find("[Freq]"));
+  for (int r = 0; r < kBreakdownRounds; ++r)
+    for (int i = 0; i < 3; ++i) {
+      const int variant = (run + r + i) % 3;
+      const Subject& who = variant == 2 ? floors[1] : sorvaneSubject;
+      if (variant == 1) {
+        HANDLE e = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        WriteFile(e, emptyList.data(), DWORD(emptyList.size()), &n, nullptr);
+        CloseHandle(e);
+      }
+      Proc p = Launch(who);
+      Print(variant == 0 ? "bd_start_ms.list" : variant == 1 ? "bd_start_ms.empty" : "bd_start_ms.window", p.StartMs);
+      End(p, who);
+      if (variant == 1) {
+        HANDLE e = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        WriteFile(e, ini.data(), DWORD(ini.size()), &n, nullptr);
+        CloseHandle(e);
+      }
       Sleep(300);
     }
 
@@ -320,6 +495,23 @@ int main(int argc, char** argv) {
     Sleep(1000);
     Print("rss_anon_kb_after_previews.sorvane", StatusKb(s.Unix, "RssAnon:"));
     Print("vm_rss_kb_after_previews.sorvane", StatusKb(s.Unix, "VmRSS:"));
+
+    // Execute with the 73 entries ("画面中央", nothing selected: no
+    // wallpaper call): the click's handler, from the open window to the
+    // tray; the window is opened again between two.
+    HWND ok = Child(main, "Button", "実行(&X)");
+    std::vector<double> execute;
+    for (int i = 0; ok && i < 11; ++i) {
+      if (!IsWindowVisible(main)) {
+        SendMessageA(tray, WM_APP + 100, 1, WM_LBUTTONDOWN);
+        Sleep(300);
+      }
+      const double e0 = Now();
+      SendMessageA(GetParent(ok), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok), BN_CLICKED), LPARAM(ok));
+      execute.push_back(Now() - e0);
+      Sleep(200);
+    }
+    if (!execute.empty()) Print("execute_ms.sorvane", Median(execute));
   } else {
     printf("error could not open the window (main %p list %p)\n", (void*)main, (void*)list);
   }
@@ -353,5 +545,11 @@ int main(int argc, char** argv) {
     DeleteObject(h);
   }
   Print("platform_load_ms", Median(load));
+
+  // The settings file as the run began (Execute above rewrote it).
+  HANDLE g = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  WriteFile(g, ini.data(), DWORD(ini.size()), &n, nullptr);
+  CloseHandle(g);
+  PlatformCosts(iniPath, paths, dir);
   return 0;
 }

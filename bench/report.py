@@ -75,6 +75,40 @@ prev, plat = med.get("preview_ms.sorvane"), med.get("platform_load_ms")
 if prev is not None and plat:
     print(f"| preview of 4000×3000 | {prev:.1f} ms | LoadImage of the same file: {plat:.1f} ms | {prev / plat:.2f} | ≤ 1.3× |")
 
+execute = med.get("execute_ms.sorvane")
+if execute is not None:
+    print(f"| Execute with 73 entries (save, colour, desktop values, rules, to the tray) | {execute:.1f} ms | — | — | |")
+
+bd = {k: med.get(f"bd_start_ms.{k}") for k in ("window", "empty", "list")}
+if all(bd.values()):
+    n = len(values.get("bd_start_ms.list", []))
+    print(f"\nStart-up broken down (medians of {n} starts of each, in turn):\n")
+    print("| program | start to idle | ÷ window floor |")
+    print("|---|---|---|")
+    print(f"| window floor | {bd['window']:.1f} ms | 1.00 |")
+    print(f"| Sorvane with an empty list (same Freq: automatic change on) | {bd['empty']:.1f} ms | {bd['empty'] / bd['window']:.2f} |")
+    print(f"| Sorvane with 73 entries | {bd['list']:.1f} ms | {bd['list'] / bd['window']:.2f} |")
+
+costs = [("key_reads", "77 key reads of the settings file (Count, 1..73, On, Random, Min)"),
+         ("section_reads", "2 section reads of the same (List, Freq; size query first)"),
+         ("find_first", "73 existence tests by folder search (FindFirstFileA)"),
+         ("attributes", "73 existence tests by attribute query (GetFileAttributesA)"),
+         ("registry", "5 desktop values from the registry (each through its own opening of \"desktop\")"),
+         ("list_fill", "73 lines into a list box"),
+         ("hidden_window", "one hidden top-level window"),
+         ("popup_menu", "a pop-up menu of 6 items"),
+         ("blank_bitmap", "a blank 169×113 bitmap, filled"),
+         ("key_writes", "the save of 73 entries key by key (erase, 74 keys, 3 Freq keys)"),
+         ("section_writes", "the same save by section (erase, names, 1 section, 3 Freq keys)")]
+if any(med.get(f"cost_ms.{k}") is not None for k, _ in costs):
+    print("\nEach kind of work alone, in the probe's process on the same files (median of 15, the saves of 9):\n")
+    print("| work | time |")
+    print("|---|---|")
+    for key, label in costs:
+        v = med.get(f"cost_ms.{key}")
+        if v is not None:
+            print(f"| {label} | {v:.2f} ms |")
+
 load = values.get("load_1min")
 if load:
     print(f"\n1-minute load average before each run and after the last: {', '.join(f'{v:.2f}' for v in load)}.")

@@ -13,8 +13,7 @@ namespace sorvane {
 // the part that fits and the answer "size - 2". In code page 932 the lines
 // are never longer than the file, so a buffer of the file's size is enough
 // at once; the doubling is for platforms that say otherwise.
-template <class Read>
-std::optional<std::string> TIniFile::ReadList(Read read) const {
+bool TIniFile::ReadList(const char* section, std::string& list) const {
   constexpr DWORD kLargest = 16u << 20;
   WIN32_FILE_ATTRIBUTE_DATA data{};
   DWORD size = 1024;
@@ -22,28 +21,24 @@ std::optional<std::string> TIniFile::ReadList(Read read) const {
       data.nFileSizeLow < kLargest && data.nFileSizeLow + 64 > size)
     size = data.nFileSizeLow + 64;
   for (; size <= kLargest; size *= 2) {
-    std::string buf(size, '\0');
-    const DWORD n = read(buf.data(), size);
+    list.assign(size, '\0');
+    const DWORD n = section ? GetPrivateProfileSectionA(section, list.data(), size, FFileName.c_str())
+                            : GetPrivateProfileSectionNamesA(list.data(), size, FFileName.c_str());
     if (n + 2 < size) {
-      buf.resize(n);
-      return buf;
+      list.resize(n);
+      return true;
     }
   }
-  return std::nullopt;
+  list.clear();
+  return false;
 }
 
-std::optional<std::string> TIniFile::ReadSection(const char* section) const {
-  return ReadList([&](char* buf, DWORD size) {
-    return GetPrivateProfileSectionA(section, buf, size, FFileName.c_str());
-  });
-}
+bool TIniFile::ReadSection(const char* section, std::string& lines) const { return ReadList(section, lines); }
 
 bool TIniFile::HasSection(const char* section) const {
-  const std::optional<std::string> names = ReadList([&](char* buf, DWORD size) {
-    return GetPrivateProfileSectionNamesA(buf, size, FFileName.c_str());
-  });
+  std::string names;
   // Not to be had whole: say yes, and the writes go key by key.
-  return !names || NamesHold(*names, section);
+  return !ReadList(nullptr, names) || NamesHold(names, section);
 }
 
 std::string TIniFile::ReadString(const char* section, const char* key, const char* def) const {

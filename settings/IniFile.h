@@ -15,7 +15,7 @@ class TIniFile : public TProfile {
       : FFileName(std::move(fileName)), FShownName(std::move(shownName)) {}
 
   // The whole section, in a buffer sized from the file.
-  std::optional<std::string> ReadSection(const char* section) const override;
+  bool ReadSection(const char* section, std::string& lines) const override;
   // At most 1023 bytes; def when the file, section or key is missing.
   std::string ReadString(const char* section, const char* key, const char* def) const override;
   bool HasSection(const char* section) const override;
@@ -25,10 +25,9 @@ class TIniFile : public TProfile {
   void EraseSection(const char* section) const override;
 
  private:
-  // Runs a read that fills a list of zero-ended strings and returns its
-  // length, with a buffer large enough for it; nothing when none is.
-  template <class Read>
-  std::optional<std::string> ReadList(Read read) const;
+  // A section's lines, or with no section the file's section names, in a
+  // buffer large enough for all of them; false when none is.
+  bool ReadList(const char* section, std::string& list) const;
   [[noreturn]] void WriteFailed() const;
   std::string FFileName;
   std::string FShownName;

@@ -6,8 +6,9 @@ namespace sorvane {
 
 namespace {
 
+// None of " \t=\"'" can be the second byte of a double-byte character, so
+// the lines are cut and trimmed byte by byte.
 std::string_view Trim(std::string_view s) {
-  // Neither byte can be the second byte of a double-byte character.
   const std::size_t first = s.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
@@ -20,29 +21,22 @@ bool SameAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
-}  // namespace
-
-TIniSection::TIniSection(std::string_view lines) {
-  std::string_view rest = lines;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\0');
-    const std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (line.empty()) break;  // the second zero byte: the end of the list
-    // "=" cannot be the second byte of a double-byte character either.
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos)
-      FLines.push_back({std::string(Trim(line)), {}, false});
-    else
-      FLines.push_back({std::string(Trim(line.substr(0, eq))), std::string(Trim(line.substr(eq + 1))), true});
-  }
+// The next zero-ended string of a list, or an empty one at its end.
+std::string_view Next(std::string_view& rest) {
+  const std::size_t end = rest.find('\0');
+  const std::string_view one = rest.substr(0, end);
+  rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  return one;
 }
 
-std::string TIniSection::Value(std::string_view key, std::string_view def) const {
-  for (const TLine& l : FLines) {
-    if (!SameAscii(l.Key, key)) continue;
-    if (!l.HasValue) break;
-    std::string_view v = l.Value;
+}  // namespace
+
+std::string SectionValue(std::string_view lines, std::string_view key, std::string_view def) {
+  for (std::string_view line = Next(lines); !line.empty(); line = Next(lines)) {
+    const std::size_t eq = line.find('=');
+    if (!SameAscii(Trim(line.substr(0, eq)), key)) continue;
+    if (eq == std::string_view::npos) break;
+    std::string_view v = Trim(line.substr(eq + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
       v = v.substr(1, v.size() - 2);
     return std::string(v);
@@ -50,25 +44,13 @@ std::string TIniSection::Value(std::string_view key, std::string_view def) const
   return std::string(def);
 }
 
-std::string SectionLines(const std::vector<std::pair<std::string, std::string>>& keys) {
-  std::string lines;
-  for (const auto& [key, value] : keys) {
-    lines += key;
-    lines += '=';
-    lines += value;
-    lines += '\0';
-  }
-  return lines;
+void AppendLine(std::string& lines, std::string_view key, std::string_view value) {
+  lines.append(key).append(1, '=').append(value).append(1, '\0');
 }
 
 bool NamesHold(std::string_view names, std::string_view name) {
-  while (!names.empty()) {
-    const std::size_t end = names.find('\0');
-    const std::string_view one = names.substr(0, end);
-    if (one.empty()) break;
+  for (std::string_view one = Next(names); !one.empty(); one = Next(names))
     if (SameAscii(one, name)) return true;
-    names = end == std::string_view::npos ? std::string_view() : names.substr(end + 1);
-  }
   return false;
 }
 

@@ -9,20 +9,18 @@ namespace sorvane {
 namespace {
 
 // One section read whole, or, when that cannot be, its keys read one by one.
-class TSectionReader {
- public:
+struct TSectionReader {
   TSectionReader(const TProfile& file, const char* section)
-      : FFile(file), FName(section), FLines(file.ReadSection(section)), FSection(FLines ? *FLines : "") {}
+      : File(file), Name(section), Whole(file.ReadSection(section, Lines)) {}
   std::string String(const char* key, const char* def) const {
-    return FLines ? FSection.Value(key, def) : FFile.ReadString(FName, key, def);
+    return Whole ? SectionValue(Lines, key, def) : File.ReadString(Name, key, def);
   }
   std::int32_t Integer(const char* key, std::int32_t def) const { return StrToIntDef(String(key, ""), def); }
 
- private:
-  const TProfile& FFile;
-  const char* FName;
-  std::optional<std::string> FLines;
-  TIniSection FSection;
+  const TProfile& File;
+  const char* Name;
+  std::string Lines;
+  bool Whole;
 };
 
 }  // namespace
@@ -34,6 +32,7 @@ TStoredSettings ReadStoredSettings(const TProfile& file) {
   std::int64_t keys = list.Integer("Count", 0);
   if (keys < 0) keys = -keys;
   if (keys > kMaxEntryKeys) keys = kMaxEntryKeys;
+  s.Paths.reserve(std::size_t(keys));
   for (std::int32_t k = 1; k <= keys; ++k)
     s.Paths.push_back(CutAtCharBoundary(list.String(std::to_string(k).c_str(), "s"), kMaxPathBytes));
   const TSectionReader freq(file, "Freq");
@@ -46,13 +45,15 @@ TStoredSettings ReadStoredSettings(const TProfile& file) {
 
 void WriteStoredSettings(const TStoredSettings& s, const TProfile& file) {
   file.EraseSection("List");
-  std::vector<std::pair<std::string, std::string>> list;
-  for (std::size_t k = 1; k <= s.Paths.size(); ++k) list.emplace_back(std::to_string(k), s.Paths[k - 1]);
-  list.emplace_back("Count", std::to_string(s.Paths.size()));
+  const std::string count = std::to_string(s.Paths.size());
   if (!file.HasSection("List")) {
-    file.WriteSection("List", SectionLines(list));
+    std::string lines;
+    for (std::size_t k = 1; k <= s.Paths.size(); ++k) AppendLine(lines, std::to_string(k), s.Paths[k - 1]);
+    AppendLine(lines, "Count", count);
+    file.WriteSection("List", lines);
   } else {
-    for (const auto& [key, value] : list) file.WriteString("List", key.c_str(), value);
+    for (std::size_t k = 1; k <= s.Paths.size(); ++k) file.WriteString("List", std::to_string(k).c_str(), s.Paths[k - 1]);
+    file.WriteString("List", "Count", count);
   }
   file.WriteString("Freq", "On", s.AutoChange ? "1" : "0");
   file.WriteString("Freq", "Min", std::to_string(s.Period));

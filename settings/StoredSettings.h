@@ -3,7 +3,6 @@
 // writes that store it. Pure code: the profile calls come in as a function.
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,15 +27,15 @@ struct TStoredSettings {
 class TProfile {
  public:
   virtual ~TProfile() = default;
-  // A whole section in one read, its lines as TIniSection takes them; empty
-  // for a missing file or section; nothing when the section cannot be had
+  // A whole section in one read, its lines as SectionValue takes them (none
+  // for a missing file or section); false when the section cannot be had
   // whole, and its keys are then read one by one.
-  virtual std::optional<std::string> ReadSection(const char* section) const = 0;
+  virtual bool ReadSection(const char* section, std::string& lines) const = 0;
   // The text of section/key, or def when the file, section or key is missing.
   virtual std::string ReadString(const char* section, const char* key, const char* def) const = 0;
   // Whether the file holds a section of that name.
   virtual bool HasSection(const char* section) const = 0;
-  // Replaces the section's keys with the lines (SectionLines), making the
+  // Replaces the section's keys with the lines (AppendLine), making the
   // section at the end of the file when it is missing.
   virtual void WriteSection(const char* section, const std::string& lines) const = 0;
   virtual void WriteString(const char* section, const char* key, const std::string& value) const = 0;

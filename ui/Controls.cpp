@@ -82,8 +82,10 @@ COLORREF TControl::BackColor() const {
   return FParent ? FParent->BackColor() : clBtnFace;
 }
 
+// A window that is not shown is painted whole when it comes up: nothing in
+// it needs marking before then.
 void TControl::Invalidate() {
-  if (FParent && FParent->Handle()) {
+  if (FParent && FParent->Handle() && IsWindowVisible(FParent->Handle())) {
     RECT r = BoundsRect();
     InvalidateRect(FParent->Handle(), &r, TRUE);
   }
@@ -123,16 +125,17 @@ void TWinControl::CreateHandle() {
   DWORD style = p.Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   if (FTabStop) style |= WS_TABSTOP;
   if (!FEnabled) style |= WS_DISABLED;
+  const bool container = p.ClassName == ContainerClass();
   FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
-                            FParent->Handle(), nullptr, Host->Instance(),
-                            p.ClassName == ContainerClass() ? this : nullptr);
+                            FParent->Handle(), nullptr, Host->Instance(), container ? this : nullptr);
   if (!FHandle) return;
-  if (p.ClassName != ContainerClass()) SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
+  if (!container) SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
   SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
   HandleCreated();
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  if (FHandle && left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   TControl::SetBounds(left, top, width, height);
   if (FHandle) MoveWindow(FHandle, left, top, width, height, TRUE);
 }
@@ -154,15 +157,15 @@ void TWinControl::SetColor(COLORREF color) {
 }
 
 void TWinControl::Invalidate() {
-  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+  if (FHandle && IsWindowVisible(FHandle)) InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 void TWinControl::SetTabStop(bool on) {
   FTabStop = on;
   if (FHandle) {
-    LONG_PTR s = GetWindowLongPtrA(FHandle, GWL_STYLE);
-    s = on ? (s | WS_TABSTOP) : (s & ~LONG_PTR(WS_TABSTOP));
-    SetWindowLongPtrA(FHandle, GWL_STYLE, s);
+    const LONG_PTR s = GetWindowLongPtrA(FHandle, GWL_STYLE);
+    const LONG_PTR t = on ? (s | WS_TABSTOP) : (s & ~LONG_PTR(WS_TABSTOP));
+    if (t != s) SetWindowLongPtrA(FHandle, GWL_STYLE, t);
   }
 }
 
@@ -192,15 +195,39 @@ void TWinControl::SetFocus() {
 }
 
 void TWinControl::ApplyTabOrder() {
-  std::vector<TWinControl*> wins;
+  // Child windows are stacked in the order made, each below the last; the
+  // dialog manager tabs in stacking order. Only the windows out of tab order
+  // are moved: the longest run already in order (by tab order, as made)
+  // stays where it is.
+  std::vector<TWinControl*> made;
   for (TControl* c : FControls)
-    if (!c->IsGraphic()) wins.push_back(static_cast<TWinControl*>(c));
+    if (!c->IsGraphic() && static_cast<TWinControl*>(c)->FHandle) made.push_back(static_cast<TWinControl*>(c));
+  const size_t n = made.size();
   // A stable insertion sort: a few dozen controls, and much smaller code
   // than the library's stable sort.
-  for (size_t i = 1; i < wins.size(); ++i)
+  std::vector<TWinControl*> wins = made;
+  for (size_t i = 1; i < n; ++i)
     for (size_t j = i; j > 0 && wins[j - 1]->FTabOrder > wins[j]->FTabOrder; --j) std::swap(wins[j - 1], wins[j]);
-  for (TWinControl* w : wins)
-    if (w->FHandle) SetWindowPos(w->FHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Position in tab order of each window as made; then the longest
+  // increasing run of those positions (quadratic: a handful of windows).
+  std::vector<size_t> rank(n), run(n, 1), prev(n, n);
+  for (size_t i = 0; i < n; ++i) rank[i] = size_t(std::find(wins.begin(), wins.end(), made[i]) - wins.begin());
+  size_t best = n;
+  for (size_t i = 0; i < n; ++i) {
+    for (size_t j = 0; j < i; ++j)
+      if (rank[j] < rank[i] && run[j] + 1 > run[i]) {
+        run[i] = run[j] + 1;
+        prev[i] = j;
+      }
+    if (best == n || run[i] > run[best]) best = i;
+  }
+  std::vector<bool> stays(n, false);
+  for (size_t i = best; i < n; i = prev[i]) stays[rank[i]] = true;
+  // Each other window goes just below the one before it in tab order.
+  for (size_t k = 0; k < n; ++k)
+    if (!stays[k])
+      SetWindowPos(wins[k]->FHandle, k == 0 ? HWND_TOP : wins[k - 1]->FHandle, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool TWinControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -306,7 +333,13 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
 
 const char* TWinControl::ContainerClass() {
   static const char kName[] = "TSorvaneContainer";
-  sorvane::RegisterWindowClass(kName, StdWndProc, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW));
+  // Asked for by every control made: registered (and the cursor looked up)
+  // once.
+  static bool registered = false;
+  if (!registered) {
+    sorvane::RegisterWindowClass(kName, StdWndProc, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW));
+    registered = true;
+  }
   return kName;
 }
 

@@ -101,7 +101,6 @@ void TPageControl::HandleCreated() {
 TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& caption) {
   auto* page = new TTabSheet(Owner());
   page->SetName(name);
-  page->SetCaption(caption);
   page->SetFont(FFont);
   page->PageIndex = int(FPages.size());
   FPages.push_back(page);
@@ -109,10 +108,11 @@ TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& cap
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>(caption.c_str());
   SendMessageA(FHandle, TCM_INSERTITEMA, WPARAM(page->PageIndex), LPARAM(&item));
-  page->SetParent(this);
-  // The page's caption is the tab's text, not drawn on the page.
-  SetWindowTextA(page->Handle(), "");
+  // Laid out first, so that the page's window is made where it stays; the
+  // caption, the tab's text, comes after, so the window has none.
   LayoutPages();
+  page->SetParent(this);
+  page->SetCaption(caption);
   if (FActive < 0) SetActivePageIndex(0);
   else ShowWindow(page->Handle(), SW_HIDE);
   return page;
@@ -160,11 +160,11 @@ bool TPageControl::Notify(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
 
 // ------------------------------------------------------------------ TTimer
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner), FWindow(AllocateHWnd(this)) {}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
   FEnabled = false;
-  KillTimer(FWindow, 1);
+  if (FWindow) KillTimer(FWindow, 1);
   DeallocateHWnd(FWindow);
 }
 
@@ -181,9 +181,12 @@ void TTimer::SetInterval(UINT ms) {
 }
 
 void TTimer::UpdateTimer() {
-  KillTimer(FWindow, 1);
+  if (FWindow) KillTimer(FWindow, 1);
   if (FEnabled && FInterval != 0) {
-    if (SetTimer(FWindow, 1, FInterval, nullptr) == 0) {
+    // The window is made when the timer first runs: a timer that stays off
+    // needs none.
+    if (!FWindow) FWindow = AllocateHWnd(this);
+    if (!FWindow || SetTimer(FWindow, 1, FInterval, nullptr) == 0) {
       FEnabled = false;
       throw EError("ﾀｲﾏｰを取得できません");
     }

@@ -46,6 +46,8 @@ class TPageControl;
 class TTabSheet : public TCustomContainer {
  public:
   using TCustomContainer::TCustomContainer;
+  // The page's caption is its tab's text; the page's window has none.
+  void SetCaption(const std::string& text) override { TControl::SetCaption(text); }
   int PageIndex = 0;
 };
 
@@ -74,7 +76,8 @@ class TPageControl : public TWinControl {
   int FActive = -1;
 };
 
-// A timer on a hidden window of its own: SetTimer/KillTimer.
+// A timer on a hidden window of its own, made when it first runs:
+// SetTimer/KillTimer.
 class TTimer : public TComponent, private TMessageSink {
  public:
   explicit TTimer(TComponent* owner);
@@ -87,7 +90,7 @@ class TTimer : public TComponent, private TMessageSink {
   UINT Interval() const { return FInterval; }
   void SetInterval(UINT ms);
   TNotifyEvent OnTimer;
-  HWND Window() const { return FWindow; }
+  HWND Window() const { return FWindow; }  // none until the timer first runs
 
  private:
   LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;

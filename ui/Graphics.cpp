@@ -14,6 +14,7 @@ void TPicture::Clear() {
   FMetafile = nullptr;
   FKind = TGraphicKind::None;
   FWidth = FHeight = 0;
+  FFill = RGB(0, 0, 0);
 }
 
 void TPicture::AssignBitmap(HBITMAP bmp, int width, int height) {
@@ -41,36 +42,20 @@ void TPicture::AssignMetafile(HENHMETAFILE emf, int width, int height) {
 }
 
 void TPicture::SetBlankBitmap(int width, int height) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  AssignBitmap(bmp, width, height);
+  Clear();
+  FKind = TGraphicKind::Bitmap;
+  FWidth = width;
+  FHeight = height;
 }
 
 void TPicture::FillBitmap(COLORREF color) {
   if (FKind != TGraphicKind::Bitmap) throw EError("ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です");
-  if (!FBitmap) return;
-  // A bitmap with a colour table would show the nearest entry, not the colour:
-  // the whole picture is painted over anyway, so paint a screen bitmap of the
-  // same size instead.
-  DIBSECTION ds{};
-  if (GetObjectA(FBitmap, sizeof ds, &ds) == sizeof ds && ds.dsBmih.biBitCount <= 8) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP plain = CreateCompatibleBitmap(screen, FWidth, FHeight);
-    ReleaseDC(nullptr, screen);
-    if (plain) {
-      DeleteObject(FBitmap);
-      FBitmap = plain;
-    }
-  }
-  HDC mem = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(mem, FBitmap);
-  HBRUSH b = CreateSolidBrush(color);
-  RECT r{0, 0, FWidth, FHeight};
-  FillRect(mem, &r, b);
-  DeleteObject(b);
-  SelectObject(mem, old);
-  DeleteDC(mem);
+  // The whole picture is painted over: what is left is its size and one
+  // colour (the exact colour, also where a colour table would have shown the
+  // nearest entry).
+  if (FBitmap) DeleteObject(FBitmap);
+  FBitmap = nullptr;
+  FFill = color;
 }
 
 void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
@@ -86,7 +71,13 @@ void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
   }
   switch (FKind) {
     case TGraphicKind::Bitmap: {
-      if (!FBitmap || FWidth <= 0 || FHeight <= 0) return;
+      if (FWidth <= 0 || FHeight <= 0) return;
+      if (!FBitmap) {
+        HBRUSH b = CreateSolidBrush(FFill);
+        FillRect(dc, &dst, b);
+        DeleteObject(b);
+        return;
+      }
       HDC mem = CreateCompatibleDC(dc);
       HGDIOBJ old = SelectObject(mem, FBitmap);
       const int mode = SetStretchBltMode(dc, HALFTONE);

@@ -17,17 +17,18 @@ class TPicture {
   bool Empty() const { return FKind == TGraphicKind::None; }
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
-  HBITMAP Bitmap() const { return FBitmap; }
 
   // Loads the file by its extension (bmp, ico, wmf, emf); the picture shown
   // is replaced only once the new one has loaded completely. Raises EError
   // with the run-time's texts on failure.
   void LoadFromFile(const std::string& path);
-  // A blank bitmap of the given size.
+  // A blank (black) bitmap of the given size.
   void SetBlankBitmap(int width, int height);
   // Fills the bitmap's own rectangle with a colour; raises when the picture
   // is not a bitmap.
   void FillBitmap(COLORREF color);
+  // A bitmap of one colour all over keeps no pixels: it is drawn as that
+  // colour, and its memory (and a loaded picture's) is given back at once.
   void Clear();
   void Draw(HDC dc, const RECT& r, bool stretch, bool center) const;
 
@@ -38,7 +39,8 @@ class TPicture {
 
  private:
   TGraphicKind FKind = TGraphicKind::None;
-  HBITMAP FBitmap = nullptr;
+  HBITMAP FBitmap = nullptr;  // none: a bitmap of the colour FFill
+  COLORREF FFill = RGB(0, 0, 0);
   HICON FIcon = nullptr;
   HENHMETAFILE FMetafile = nullptr;
   int FWidth = 0, FHeight = 0;

@@ -16,39 +16,54 @@ TMenuItem::TMenuItem(TComponent* owner, TPopupMenu* menu, const std::string& cap
 
 void TMenuItem::SetEnabled(bool on) {
   FEnabled = on;
-  EnableMenuItem(FMenu->Handle(), FCommand, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  if (FMenu->FMenu) EnableMenuItem(FMenu->FMenu, FCommand, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
 }
 
 void TMenuItem::SetChecked(bool on) {
   FChecked = on;
-  CheckMenuItem(FMenu->Handle(), FCommand, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+  if (FMenu->FMenu) CheckMenuItem(FMenu->FMenu, FCommand, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner)
-    : TComponent(owner), FMenu(CreatePopupMenu()), FWindow(AllocateHWnd(this)) {}
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
 
 TPopupMenu::~TPopupMenu() {
   // The items are owned by the form; they only lose their menu here.
   DeallocateHWnd(FWindow);
-  DestroyMenu(FMenu);
+  if (FMenu) DestroyMenu(FMenu);
 }
 
 TMenuItem* TPopupMenu::Add(const std::string& name, const std::string& caption) {
   auto* item = new TMenuItem(Owner() ? Owner() : this, this, caption);
   item->SetName(name);
-  if (item->IsSeparator())
-    AppendMenuA(FMenu, MF_SEPARATOR, item->Command(), nullptr);
-  else
-    AppendMenuA(FMenu, MF_STRING, item->Command(), caption.c_str());
   FItems.push_back(item);
+  if (FMenu) {  // made again, with the new item, when needed
+    DestroyMenu(FMenu);
+    FMenu = nullptr;
+  }
   return item;
+}
+
+HMENU TPopupMenu::Handle() {
+  if (FMenu) return FMenu;
+  FMenu = CreatePopupMenu();
+  for (const TMenuItem* item : FItems) {
+    if (item->IsSeparator()) {
+      AppendMenuA(FMenu, MF_SEPARATOR, item->Command(), nullptr);
+      continue;
+    }
+    AppendMenuA(FMenu, MF_STRING | (item->Enabled() ? MF_ENABLED : MF_GRAYED) |
+                           (item->Checked() ? MF_CHECKED : MF_UNCHECKED),
+                item->Command(), item->Caption().c_str());
+  }
+  return FMenu;
 }
 
 void TPopupMenu::Popup(int x, int y) {
   UINT align = TPM_LEFTALIGN;
   if (Alignment == TPopupAlignment::Right) align = TPM_RIGHTALIGN;
   if (Alignment == TPopupAlignment::Center) align = TPM_CENTERALIGN;
-  TrackPopupMenu(FMenu, align | TPM_RIGHTBUTTON, x, y, 0, FWindow, nullptr);
+  if (!FWindow) FWindow = AllocateHWnd(this);
+  TrackPopupMenu(Handle(), align | TPM_RIGHTBUTTON, x, y, 0, FWindow, nullptr);
   // Lets the menu close properly when the user clicks elsewhere.
   PostMessageA(FWindow, WM_NULL, 0, 0);
 }

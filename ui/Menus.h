@@ -39,8 +39,9 @@ class TPopupMenu : public TComponent, private TMessageSink {
   TMenuItem* Add(const std::string& name, const std::string& caption);
   int Count() const { return int(FItems.size()); }
   TMenuItem* Item(int i) const { return FItems[size_t(i)]; }
-  HMENU Handle() const { return FMenu; }
-  HWND Window() const { return FWindow; }
+  // The menu and the window that takes its choices are made when first
+  // needed, with every item as it is then.
+  HMENU Handle();
   TPopupAlignment Alignment = TPopupAlignment::Left;
   // Shows the menu at a screen point; the chosen item's OnClick runs.
   void Popup(int x, int y);
@@ -50,7 +51,7 @@ class TPopupMenu : public TComponent, private TMessageSink {
  private:
   friend class TMenuItem;
   LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  HMENU FMenu;
-  HWND FWindow;
+  HMENU FMenu = nullptr;
+  HWND FWindow = nullptr;
   std::vector<TMenuItem*> FItems;
 };

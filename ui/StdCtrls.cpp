@@ -39,6 +39,10 @@ bool TRadioButton::Notify(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
   return true;
 }
 
+void TRadioButton::HandleCreated() {
+  if (FGroup->ItemIndex() == FIndex) SendMessageA(FHandle, BM_SETCHECK, BST_CHECKED, 0);
+}
+
 HBRUSH TRadioButton::CtlColor(HDC dc) {
   SetTextColor(dc, ColorToRGB(FGroup->Font().Color));
   SetBkColor(dc, ColorToRGB(FGroup->BackColor()));
@@ -53,11 +57,13 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     auto* b = new TRadioButton(this, this, i++);
     b->SetCaption(text);
     b->SetFont(FFont);
-    b->SetParent(this);
     FButtons.push_back(b);
   }
+  // Placed, with their tab stops and check marks, before their windows are
+  // made: each window comes out as it is to stay.
   ArrangeButtons();
   UpdateChecks();
+  for (TRadioButton* b : FButtons) b->SetParent(this);
 }
 
 void TRadioGroup::SetItemIndex(int index) {

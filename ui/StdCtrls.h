@@ -44,6 +44,7 @@ class TRadioButton : public TWinControl {
 
  protected:
   TCreateParams CreateParams() override { return {"BUTTON", BS_RADIOBUTTON, 0}; }
+  void HandleCreated() override;
 
  private:
   TRadioGroup* FGroup;

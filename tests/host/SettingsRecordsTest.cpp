@@ -38,14 +38,17 @@ struct TFakeProfile : TProfile {
   std::map<std::string, std::string> Raw;  // a section's lines as given, instead of Values
   mutable int Reads = 0, SectionReads = 0;
   mutable std::vector<TProfileWrite> Writes;
-  std::optional<std::string> ReadSection(const char* section) const override {
+  bool ReadSection(const char* section, std::string& lines) const override {
     ++SectionReads;
-    if (!Whole) return std::nullopt;
-    if (Raw.count(section)) return Raw.at(section);
-    std::vector<std::pair<std::string, std::string>> lines;
+    lines.clear();
+    if (!Whole) return false;
+    if (Raw.count(section)) {
+      lines = Raw.at(section);
+      return true;
+    }
     for (const auto& [at, value] : Values)
-      if (at.first == section) lines.emplace_back(at.second, value);
-    return SectionLines(lines);
+      if (at.first == section) AppendLine(lines, at.second, value);
+    return true;
   }
   std::string ReadString(const char* section, const char* key, const char* def) const override {
     ++Reads;
@@ -148,10 +151,9 @@ TEST(StoredSettings, ASectionReadGivesWhatReadingEachKeyGives) {
       {"10", ""}, {"11", " spaced "}, {"12", "a=b"}, {"13", "DEF"}, {";13", "comment"},
       {"14", "\x95\x5C \x83\x5C"}, {"15", "tail"}, {"16", "\x81\x40"}, {"17", "DEF"},
   };
-  const TIniSection section(lines);
-  for (const Case& c : cases) EXPECT_EQ(section.Value(c.Key, "DEF"), c.Want) << c.Key;
-  EXPECT_EQ(TIniSection("").Value("1", "s"), "s");
-  EXPECT_EQ(TIniSection("\0"s).Value("1", "s"), "s");
+  for (const Case& c : cases) EXPECT_EQ(SectionValue(lines, c.Key, "DEF"), c.Want) << c.Key;
+  EXPECT_EQ(SectionValue("", "1", "s"), "s");
+  EXPECT_EQ(SectionValue("\0"s, "1", "s"), "s");
 
   // The same file half read as the settings: Count 5 with keys 1, 2, 4 and
   // 15 only; a missing key and a key without "=" read as "s".

@@ -113,3 +113,31 @@ TEST_F(HostileInput, AFileIsThereWhateverItsTimeStamp) {
   EXPECT_TRUE(Boxes.empty());
   SetDesktopValue("Wallpaper", "");
 }
+
+TEST_F(HostileInput, TheExistenceTestAnswersOddNamesAsTheFolderSearchDoes) {
+  // The answer of old: a name without wildcards for which FindFirstFileA
+  // finds an entry that is not a folder.
+  auto searched = [](const std::string& p) {
+    if (p.find_first_of("*?") != std::string::npos) return false;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA(p.c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    FindClose(h);
+    return (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  };
+  const std::string dir = TempDir(), file = TempFile("A.BMP"), jp = TempFile("\x95\x5C");  // 表
+  CreateDirectoryA((dir + "\\SUB.BMP").c_str(), nullptr);
+  char cwd[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof cwd, cwd);
+  SetCurrentDirectoryA(dir.c_str());
+  const std::string names[] = {
+      file, file + ".", file + " ", file + "\\", file + "/", file + ":stream", file + "::$DATA",
+      dir + "\\a.bmp", dir + "\\.\\A.BMP", dir + "\\SUB.BMP\\..\\A.BMP", dir + "\\SUB.BMP", dir + "\\SUB.BMP\\",
+      dir, jp, jp + "\\", dir + "\\NONE.BMP", "A.BMP", ".\\A.BMP", "", "\\", "s", dir + "\\A.BM?", dir + "\\NUL",
+  };
+  for (const std::string& n : names) EXPECT_EQ(sorvane::FileExists(n), searched(n)) << n;
+  EXPECT_TRUE(sorvane::FileExists(file));
+  EXPECT_TRUE(sorvane::FileExists(jp));
+  SetCurrentDirectoryA(cwd);
+  RemoveDirectoryA((dir + "\\SUB.BMP").c_str());
+}

@@ -275,7 +275,7 @@ namespace {
 struct TKeyByKey : sorvane::TProfile {
   explicit TKeyByKey(const sorvane::TIniFile& file) : File(file) {}
   const sorvane::TIniFile& File;
-  std::optional<std::string> ReadSection(const char*) const override { return std::nullopt; }
+  bool ReadSection(const char*, std::string&) const override { return false; }
   std::string ReadString(const char* s, const char* k, const char* d) const override { return File.ReadString(s, k, d); }
   bool HasSection(const char*) const override { return true; }
   void WriteSection(const char*, const std::string&) const override { ADD_FAILURE() << "a section write"; }
