@@ -207,7 +207,7 @@ guest_build() {  # guest_build DIR
   printf '#!/bin/sh\nexit 101\n' | $sudo tee "$root/usr/sbin/policy-rc.d" >/dev/null
   $sudo chmod 755 "$root/usr/sbin/policy-rc.d"
   echo 'ja_JP.UTF-8 UTF-8' | $sudo tee "$root/etc/locale.gen" >/dev/null
-  trap 'guest_unmount "$root"' EXIT
+  trap "guest_unmount '$root'" EXIT
   $sudo mount -t proc proc "$root/proc"
   $sudo mount --bind /dev "$root/dev"
   local status=0

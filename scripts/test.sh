@@ -51,7 +51,7 @@ set -e
 
 summary() {  # summary LAYER CTEST-OUTPUT
   local line
-  line=$(grep -aE '^[0-9]+% tests passed' "$2" 2>/dev/null | tail -1 | tr -d '\r')
+  line=$(grep -aE '^[0-9]+% tests passed' "$2" 2>/dev/null | tail -1 | tr -d '\r') || true
   echo "$1: ${line:-no result (see above)}"
 }
 echo "== summary"
