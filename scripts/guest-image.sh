@@ -9,8 +9,9 @@
 #   source scripts/guest-image.sh  gives guest_image, guest_job and guest_run
 #
 # The guest is made from Debian's packages only and kept under
-# ~/.cache/sorvane/guest-KEY, KEY a hash of this file and wine-env.sh, so a
-# change to either builds it anew. Its folder holds the kernel, the initrd,
+# ~/.cache/sorvane/guest-KEY, KEY a hash of what makes it (the functions
+# below that build and boot it, its package list and wine-env.sh), so a
+# change to any of them builds it anew. Its folder holds the kernel, the initrd,
 # the ext4 disk (disk.img, never written after the build) and ready.qcow2:
 # an overlay with a saved state of the guest booted, Xvfb and the Wine
 # desktop up, waiting for its job. Every run resumes a copy of that state,
@@ -18,8 +19,6 @@
 
 GUEST_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 GUEST_CACHE=${SORVANE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/sorvane}
-GUEST_KEY=$(cat "$GUEST_SCRIPTS/guest-image.sh" "$GUEST_SCRIPTS/wine-env.sh" | sha256sum | cut -c1-16)
-GUEST_DIR=$GUEST_CACHE/guest-$GUEST_KEY
 GUEST_SUDO=""
 [ "$(id -u)" -eq 0 ] || GUEST_SUDO=sudo
 GUEST_PACKAGES=(linux-image-amd64 kmod wine wine32:i386 wine64 xvfb xauth x11-utils
@@ -32,11 +31,11 @@ GUEST_TIME_LIMIT=${SORVANE_GUEST_TIME_LIMIT:-3600}
 # The machine, alike for every boot: a saved state resumes only on the same
 # devices. 9p carries the shared folder; it is mounted only after a resume
 # (QEMU saves no state while a 9p share is mounted).
-guest_qemu() {  # guest_qemu DISK SHARE QEMU-OPTION...
+guest_qemu() {  # guest_qemu DISK SHARE QEMU-OPTION... (in a subshell of its own: it ends in QEMU)
   local disk=$1 share=$2 format=qcow2
   shift 2
   [[ $disk == *.img ]] && format=raw
-  qemu-system-x86_64 -nodefaults -machine pc -accel tcg,thread=multi -smp 2 -cpu max,-smap -m 3072 \
+  exec qemu-system-x86_64 -nodefaults -machine pc -accel tcg,thread=multi -smp 2 -cpu max,-smap -m 3072 \
     -display none -no-reboot \
     -kernel "$GUEST_DIR/vmlinuz" -initrd "$GUEST_DIR/initrd.img" \
     -append "root=/dev/vda rw console=ttyS0 quiet loglevel=3 panic=1 fsck.mode=skip init=/usr/sbin/sorvane-init" \
@@ -62,6 +61,7 @@ guest_run() {  # guest_run DISK SHARE LOG (savevm | COMMAND) [QEMU-OPTION...]
   guest_qemu "$disk" "$share" -serial "pipe:$run/serial" -monitor "pipe:$run/mon" "$@" \
     >"$run/qemu.log" 2>&1 </dev/null &
   local qemu=$!
+  trap "kill $qemu 2>/dev/null; exit 130" INT TERM
   # Opened read-write, so that no open blocks whether QEMU came up or not.
   exec {serial_out}<>"$run/serial.out" {serial_in}<>"$run/serial.in" {mon_in}<>"$run/mon.in" {mon_out}<>"$run/mon.out"
   local start=$SECONDS quiet_since=$SECONDS line part="" status="" why=""
@@ -102,6 +102,7 @@ guest_run() {  # guest_run DISK SHARE LOG (savevm | COMMAND) [QEMU-OPTION...]
   wait "$qemu" 2>/dev/null || qemu_status=$?
   while IFS= read -r -t 0.2 -u "$mon_out" line; do printf 'monitor: %s\n' "$line" >>"$run/qemu.log"; done
   exec {serial_out}<&- {serial_in}>&- {mon_in}>&- {mon_out}<&-
+  trap - INT TERM
   if [ "$job" = savevm ] && [ -z "$why" ] && qemu-img snapshot -l "$disk" 2>/dev/null | grep -qw ready; then
     status=0
   fi
@@ -265,6 +266,10 @@ guest_image() {  # builds the guest unless cached
   # Guests of other versions of this script: only the one used last stays.
   ls -dt "$GUEST_CACHE"/guest-* 2>/dev/null | grep -v '\.tmp$' | tail -n +3 | xargs -r rm -rf || true
 }
+
+GUEST_KEY=$({ declare -f guest_qemu guest_mirror guest_init guest_build; declare -p GUEST_PACKAGES
+              cat "$GUEST_SCRIPTS/wine-env.sh"; } | sha256sum | cut -c1-16)
+GUEST_DIR=$GUEST_CACHE/guest-$GUEST_KEY
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail

@@ -57,6 +57,6 @@ summary() {  # summary LAYER CTEST-OUTPUT
 echo "== summary"
 summary "wine (x86-64 build, 64-bit Wine)" build/wine/ctest.log
 summary "i686 (build/cross/Sorvane.exe, $(file -b build/cross/Sorvane.exe | cut -d, -f1), in the guest)" build/i686/console.log
-echo "Passed only when run again (each an intermittent fault to look into):"
+echo "Failed and ran again (passed the second time: an intermittent fault to look into):"
 { sed 's/^/  wine: /' build/wine/reruns.txt; sed 's/^/  /' build/i686/reruns.txt; } 2>/dev/null | grep . || echo "  none"
 ((wine_rc == 0 && i686_rc == 0))
