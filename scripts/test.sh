@@ -3,7 +3,7 @@
 # fuzz runs, the 32-bit product's checks, the in-process and black-box
 # layers under Wine (the x86-64 build), then the black-box layer against the
 # 32-bit product in a virtual machine (i686). Ends with each Windows layer's
-# summary and the tests that passed only when run again.
+# summary and every test that failed and ran again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
