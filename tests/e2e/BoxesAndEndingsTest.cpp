@@ -11,13 +11,8 @@ namespace {
 // Sets a desktop value of the current user for one test and puts it back.
 class TDesktopValue {
  public:
-  TDesktopValue(const char* name, const char* value) : FName(name) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
-                    nullptr);
-    DWORD size = sizeof FOld;
-    FHad = RegQueryValueExA(FKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(FOld), &size) == ERROR_SUCCESS;
-    RegSetValueExA(FKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), DWORD(strlen(value) + 1));
-  }
+  TDesktopValue(const char* name, const char* value) : TDesktopValue(name, REG_SZ, value, DWORD(strlen(value) + 1)) {}
+  TDesktopValue(const char* name, DWORD value) : TDesktopValue(name, REG_DWORD, &value, sizeof value) {}
   ~TDesktopValue() {
     if (FHad)
       RegSetValueExA(FKey, FName, 0, REG_SZ, reinterpret_cast<const BYTE*>(FOld), DWORD(strlen(FOld) + 1));
@@ -27,6 +22,14 @@ class TDesktopValue {
   }
 
  private:
+  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size) : FName(name) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
+                    nullptr);
+    DWORD oldSize = sizeof FOld;
+    FHad = RegQueryValueExA(FKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(FOld), &oldSize) == ERROR_SUCCESS;
+    RegSetValueExA(FKey, name, 0, type, static_cast<const BYTE*>(data), size);
+  }
+
   const char* FName;
   HKEY FKey = nullptr;
   char FOld[1024] = {};
@@ -68,6 +71,28 @@ TEST(ErrorBox, APeriodThatIsNotANumberShowsTheRunTimeMessage) {
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(p.MainWindow()) != 0; }, 5000));
   // The program goes on; the text stays as typed.
   EXPECT_EQ(WindowText(freqView), "1a");
+  p.Kill();
+}
+
+TEST(ErrorBox, ADesktopValueOfTheWrongTypeIsReportedAtStartAndTheProgramRuns) {
+  TDesktopValue tile("TileWallpaper", DWORD(1));
+  const std::string folder = TSorvaneProcess::PrepareFolder("starterror");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  HWND box = p.WaitDialog(20000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), "Sorvane");
+  EXPECT_NE(FindChild(box, "Static", "'TileWallpaper' のﾃﾞｰﾀ型が不正です."), nullptr);
+  HWND ok = nullptr;
+  for (HWND w : Children(box))
+    if (ClassName(w) == "Button") ok = w;
+  ASSERT_NE(ok, nullptr);
+  Click(ok);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  // The start goes on: the window and the tray icon are there, and it opens.
+  ASSERT_TRUE(p.WaitReady());
+  EXPECT_FALSE(p.WaitExit(500));
+  EXPECT_TRUE(p.OpenWindow());
   p.Kill();
 }
 

@@ -1,5 +1,9 @@
 #include "Driver.h"
 
+#include <shlobj.h>
+
+#include <cstdlib>
+
 namespace {
 
 struct EnumCtx {
@@ -29,12 +33,30 @@ std::string ExeFolder() {
 
 }  // namespace
 
+DWORD Patience(DWORD ms) {
+  static const DWORD factor = [] {
+    char value[16] = {};
+    GetEnvironmentVariableA("SORVANE_E2E_PATIENCE", value, sizeof value);
+    const int n = atoi(value);
+    return n > 1 ? DWORD(n) : 1u;
+  }();
+  return ms * factor;
+}
+
+std::string ProductFolder() {
+  char path[MAX_PATH] = {};
+  if (GetEnvironmentVariableA("SORVANE_E2E_PRODUCT_DIR", path, sizeof path)) return path;
+  return ExeFolder();
+}
+
 std::string WindowText(HWND wnd) {
   // WM_GETTEXT, not GetWindowText: across processes the latter returns only
-  // the stored caption, never an edit control's text.
+  // the stored caption, never an edit control's text. No SMTO_ABORTIFHUNG:
+  // a box shown before its thread's first message read (an error at start,
+  // seconds after the start on a slow machine) counts as hung to Wine.
   char buf[1024] = {};
   DWORD_PTR got = 0;
-  SendMessageTimeoutA(wnd, WM_GETTEXT, sizeof buf, LPARAM(buf), SMTO_ABORTIFHUNG, 2000, &got);
+  SendMessageTimeoutA(wnd, WM_GETTEXT, sizeof buf, LPARAM(buf), SMTO_NORMAL, Patience(2000), &got);
   return buf;
 }
 
@@ -185,7 +207,7 @@ std::string TSorvaneProcess::PrepareFolder(const std::string& name) {
   const std::string ini = folder + "\\SORVANE.INI";
   SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileA(ini.c_str());
-  CopyFileA((ExeFolder() + "\\Sorvane.exe").c_str(), (folder + "\\Sorvane.exe").c_str(), FALSE);
+  CopyFileA((ProductFolder() + "\\Sorvane.exe").c_str(), (folder + "\\Sorvane.exe").c_str(), FALSE);
   return folder;
 }
 
@@ -205,14 +227,14 @@ bool TSorvaneProcess::WaitReady(DWORD ms) {
 }
 
 bool TSorvaneProcess::WaitExit(DWORD ms, DWORD* exitCode) {
-  if (WaitForSingleObject(FPi.hProcess, ms) != WAIT_OBJECT_0) return false;
+  if (WaitForSingleObject(FPi.hProcess, Patience(ms)) != WAIT_OBJECT_0) return false;
   if (exitCode) GetExitCodeProcess(FPi.hProcess, exitCode);
   return true;
 }
 
 void TSorvaneProcess::Kill() {
   TerminateProcess(FPi.hProcess, 99);
-  WaitForSingleObject(FPi.hProcess, 5000);
+  WaitForSingleObject(FPi.hProcess, Patience(5000));
 }
 
 std::vector<HWND> TSorvaneProcess::TopLevelWindows() const {
@@ -264,6 +286,21 @@ HWND TSorvaneProcess::WaitDialog(DWORD ms) const {
       },
       ms);
   return found;
+}
+
+bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::string>& paths) const {
+  DROPFILES head{};
+  head.pFiles = sizeof head;
+  std::string block(reinterpret_cast<const char*>(&head), sizeof head);
+  for (const std::string& path : paths) block += path + '\0';
+  block += '\0';
+  // Wine carries no drop handle from one process to another (the shell's
+  // drop reaches a program through its own process), so the block is
+  // written straight into the receiver. Its DragFinish cannot free it.
+  void* remote = VirtualAllocEx(FPi.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  SIZE_T written = 0;
+  return remote && WriteProcessMemory(FPi.hProcess, remote, block.data(), block.size(), &written) &&
+         written == block.size() && PostMessageA(target, WM_DROPFILES, WPARAM(remote), 0);
 }
 
 void TSorvaneProcess::TrayMouse(UINT mouseMsg) const {

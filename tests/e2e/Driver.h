@@ -34,6 +34,9 @@ class TSorvaneProcess {
   // A visible dialog box of this process (class "#32770"), or null.
   HWND WaitDialog(DWORD ms = 10000) const;
 
+  // Files dropped on a window of this process: WM_DROPFILES with a drop
+  // handle (DROPFILES and the CP932 names) in this process's memory.
+  bool DropFiles(HWND target, const std::vector<std::string>& paths) const;
   // Tray callback as the shell sends it (wParam 1, lParam the mouse message).
   void TrayMouse(UINT mouseMsg) const;
   // Two left presses: the first shows the window for its first paint, which
@@ -44,6 +47,10 @@ class TSorvaneProcess {
   PROCESS_INFORMATION FPi{};
 };
 
+// The folder of the Sorvane.exe under test, where screenshots go too:
+// SORVANE_E2E_PRODUCT_DIR names another build's (the 32-bit product's),
+// else it is this driver's own.
+std::string ProductFolder();
 std::string WindowText(HWND wnd);
 std::string ClassName(HWND wnd);
 // A descendant window with this class (empty: any) and text.
@@ -68,9 +75,13 @@ HWND FocusOf(HWND wnd);
 std::vector<std::string> ListItems(HWND list);
 // A small 24-bit bitmap file's bytes.
 std::string BitmapBytes(int w, int h);
+// A bound of a wait made longer by the factor SORVANE_E2E_PATIENCE (the
+// emulated machine of the i686 layer runs several times slower).
+DWORD Patience(DWORD ms);
 // Waits for a condition, pumping this thread's messages.
 template <class Pred>
 bool WaitFor(Pred pred, DWORD ms) {
+  ms = Patience(ms);
   const DWORD start = GetTickCount();
   while (!pred()) {
     if (GetTickCount() - start > ms) return false;

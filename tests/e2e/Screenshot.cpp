@@ -1,5 +1,7 @@
 #include "Screenshot.h"
 
+#include "Driver.h"
+
 #include <vector>
 
 bool SaveWindowShot(HWND wnd, const std::string& name) {
@@ -26,10 +28,7 @@ bool SaveWindowShot(HWND wnd, const std::string& name) {
   fh.bfType = 0x4D42;
   fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
   fh.bfSize = fh.bfOffBits + size;
-  char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string folder(exe);
-  folder = folder.substr(0, folder.rfind('\\')) + "\\shots";
+  const std::string folder = ProductFolder() + "\\shots";
   CreateDirectoryA(folder.c_str(), nullptr);
   HANDLE f = CreateFileA((folder + "\\" + name + ".bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   bool ok = f != INVALID_HANDLE_VALUE;

@@ -1,8 +1,8 @@
-// Screen captures of a window, saved as 24-bit BMP files beside the tests.
+// Screen captures of a window, saved as 24-bit BMP files beside the product.
 #pragma once
 #include <windows.h>
 
 #include <string>
 
-// Saves the screen area of wnd (frame included) to <exe folder>\shots\name.bmp.
+// Saves the screen area of wnd (frame included) to <product folder>\shots\name.bmp.
 bool SaveWindowShot(HWND wnd, const std::string& name);
