@@ -121,6 +121,18 @@ BOOL CALLBACK CollectChild(HWND w, LPARAM p) {
   return TRUE;
 }
 
+// Message-only windows of a process with this class (the minute timer's).
+std::vector<HWND> MessageOnly(DWORD pid, const char* cls) {
+  std::vector<HWND> found;
+  for (HWND w = FindWindowExA(HWND_MESSAGE, nullptr, cls, nullptr); w;
+       w = FindWindowExA(HWND_MESSAGE, w, cls, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid) found.push_back(w);
+  }
+  return found;
+}
+
 HWND Child(HWND parent, const char* cls, const char* text) {
   std::vector<HWND> v;
   EnumChildWindows(parent, CollectChild, LPARAM(&v));
@@ -458,7 +470,8 @@ int main(int argc, char** argv) {
   End(live[2], all[2]);
 
   // Ticks: the minute timer's message, sent directly, 1000 times.
-  std::vector<HWND> util = TopLevel(s.Pi.dwProcessId, "TPUtilWindow");
+  std::vector<HWND> util = MessageOnly(s.Pi.dwProcessId, "TPUtilWindow");
+  if (util.empty()) printf("error sorvane has no timer window\n");
   double t0 = Now();
   for (int i = 0; i < 1000; ++i)
     for (HWND w : util) SendMessageA(w, WM_TIMER, 1, 0);
@@ -525,7 +538,7 @@ int main(int argc, char** argv) {
     WriteFile(g, one.data(), DWORD(one.size()), &n, nullptr);
     CloseHandle(g);
     Proc c = Launch(sorvaneSubject);
-    std::vector<HWND> timers = TopLevel(c.Pi.dwProcessId, "TPUtilWindow");
+    std::vector<HWND> timers = MessageOnly(c.Pi.dwProcessId, "TPUtilWindow");
     std::vector<double> change;
     for (int i = 0; i < 20; ++i) {
       const double p0 = Now();

@@ -25,9 +25,16 @@ struct TBitmapLayout {
 // The largest picture made from a file.
 constexpr std::uint64_t kMaxBitmapPixels = 64u << 20;
 
+// The headers, masks and colour table lie within this many bytes from the
+// start of the file: the file header, the longest info header, three masks
+// and 256 colours.
+constexpr std::size_t kBitmapHeadBytes = 14 + 124 + 12 + 256 * 4;
+
 // Reads the file header, the info header (core, 40-, 52-, 56-, 108- or
-// 124-byte forms), masks and colour table. False for anything that is not a
-// usable bitmap of at most kMaxBitmapPixels pixels.
+// 124-byte forms), masks and colour table from the file's first bytes, of
+// which f holds at least min(size, kBitmapHeadBytes); size is the whole
+// file's. False for anything that is not a usable bitmap of at most
+// kMaxBitmapPixels pixels whose pixels lie in the file.
 bool ParseBitmapFile(const unsigned char* f, std::size_t size, TBitmapLayout& out);
 
 }  // namespace sorvane

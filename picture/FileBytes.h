@@ -1,38 +1,70 @@
-// A whole picture file read into memory with ReadFile. (A mapped view
-// would spare the copy, but a file shortened by another program, or a read
-// error on a network or removable drive, turns each access to it into a
-// fault that no handler of the program can catch.)
+// Picture files read with ReadFile. (A mapped view would spare a copy, but a
+// file shortened by another program, or a read error on a network or
+// removable drive, turns each access to it into a fault that no handler of
+// the program can catch.)
 #pragma once
+#include <windows.h>
+
 #include <cstddef>
 #include <string>
 
 namespace sorvane {
 
-class TFileBytes {
+// One picture file open for reading from its start. Every failure raises
+// EError "ﾌｧｲﾙ %s は開けません": a file that cannot be opened, one larger
+// than picture files are allowed to be, and a read that fails or ends
+// before the size taken at opening.
+class TFileReader {
  public:
-  TFileBytes(TFileBytes&& o) noexcept : FData(o.FData), FSize(o.FSize) {
-    o.FData = nullptr;
-    o.FSize = 0;
-  }
-  TFileBytes(const TFileBytes&) = delete;
-  TFileBytes& operator=(const TFileBytes&) = delete;
-  TFileBytes& operator=(TFileBytes&&) = delete;
-  ~TFileBytes();
+  explicit TFileReader(const std::string& path);
+  ~TFileReader();
+  TFileReader(const TFileReader&) = delete;
+  TFileReader& operator=(const TFileReader&) = delete;
 
-  // The file's bytes; raises EError "ﾌｧｲﾙ %s は開けません" when the file
-  // cannot be opened or read whole, or is larger than picture files are
-  // allowed to be.
-  static TFileBytes Read(const std::string& path);
-
-  const unsigned char* data() const { return FData; }
-  std::size_t size() const { return FSize; }
-  bool empty() const { return FSize == 0; }
-  unsigned char operator[](std::size_t i) const { return FData[i]; }
+  std::size_t Size() const { return FSize; }
+  // The next n bytes into dst.
+  void Read(void* dst, std::size_t n);
+  // The next read starts at offset.
+  void Seek(std::size_t offset);
+  // Raises the reader's error for this file.
+  [[noreturn]] void CannotRead() const;
 
  private:
-  TFileBytes(unsigned char* data, std::size_t size) : FData(data), FSize(size) {}
+  std::string FPath;
+  HANDLE FHandle = INVALID_HANDLE_VALUE;
+  std::size_t FSize = 0;
+  std::size_t FAt = 0;
+};
+
+// Bytes on the process heap, freed with the object (a large block goes
+// straight back to the system).
+class THeapBytes {
+ public:
+  // n bytes, not cleared; raises like the reader when they cannot be had.
+  THeapBytes(std::size_t n, const TFileReader& forFile);
+  ~THeapBytes();
+  THeapBytes(const THeapBytes&) = delete;
+  THeapBytes& operator=(const THeapBytes&) = delete;
+  unsigned char* data() const { return FData; }
+  std::size_t size() const { return FSize; }
+
+ private:
   unsigned char* FData = nullptr;
   std::size_t FSize = 0;
+};
+
+// A whole file (icons and metafiles, which are small).
+class TFileBytes {
+ public:
+  explicit TFileBytes(const std::string& path);
+  const unsigned char* data() const { return FBytes.data(); }
+  std::size_t size() const { return FBytes.size(); }
+  bool empty() const { return size() == 0; }
+  unsigned char operator[](std::size_t i) const { return data()[i]; }
+
+ private:
+  TFileReader FReader;
+  THeapBytes FBytes;
 };
 
 }  // namespace sorvane

@@ -25,13 +25,37 @@ int ScreenPixelsPerInch() {
   return ppi > 0 ? ppi : 96;
 }
 
+// Deletes a bitmap unless it is given away.
+class TBitmapGuard {
+ public:
+  explicit TBitmapGuard(HBITMAP h) : FH(h) {}
+  ~TBitmapGuard() {
+    if (FH) DeleteObject(FH);
+  }
+  TBitmapGuard(const TBitmapGuard&) = delete;
+  TBitmapGuard& operator=(const TBitmapGuard&) = delete;
+  HBITMAP Get() const { return FH; }
+  HBITMAP Release() {
+    HBITMAP h = FH;
+    FH = nullptr;
+    return h;
+  }
+
+ private:
+  HBITMAP FH;
+};
+
 // A device-independent bitmap section made from a bitmap file. Every header
 // field is checked against the file before it is used, so a truncated or
 // damaged file gives the bitmap error and never a wild read or a huge
-// allocation.
-HBITMAP BitmapFromFile(const TFileBytes& f, int& width, int& height) {
+// allocation. The headers are read first; uncompressed pixels then go
+// straight from the file into the section, with no copy of the file.
+HBITMAP BitmapFromFile(TFileReader& f, int& width, int& height) {
+  unsigned char head[kBitmapHeadBytes];
+  const std::size_t headBytes = f.Size() < sizeof head ? f.Size() : sizeof head;
+  f.Read(head, headBytes);
   TBitmapLayout layout;
-  if (!ParseBitmapFile(f.data(), f.size(), layout)) throw EError(kInvalidBitmap);
+  if (!ParseBitmapFile(head, f.Size(), layout)) throw EError(kInvalidBitmap);
   // Everything is brought to a BITMAPINFOHEADER with bit masks and colours.
   struct {
     BITMAPINFOHEADER h;
@@ -59,29 +83,29 @@ HBITMAP BitmapFromFile(const TFileBytes& f, int& width, int& height) {
   const std::size_t packedSize = layout.PixelBytes;
 
   void* pixels = nullptr;
-  HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0);
-  if (!bmp || !pixels) throw EError(kInvalidBitmap);
+  TBitmapGuard bmp(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!pixels) throw EError(kInvalidBitmap);
+  f.Seek(pixelsAt);
   if (rle) {
     // The platform unpacks run-length data into the section.
+    THeapBytes packed(packedSize, f);
+    f.Read(packed.data(), packed.size());
     auto rleInfo = info;
     rleInfo.h.biCompression = compression;
     rleInfo.h.biSizeImage = DWORD(packedSize);
     std::memset(pixels, 0, std::size_t(unpacked));
     HDC screen = GetDC(nullptr);
-    const int lines = SetDIBits(screen, bmp, 0, UINT(absH), f.data() + pixelsAt, reinterpret_cast<BITMAPINFO*>(&rleInfo),
-                                DIB_RGB_COLORS);
+    const int lines = SetDIBits(screen, bmp.Get(), 0, UINT(absH), packed.data(),
+                                reinterpret_cast<BITMAPINFO*>(&rleInfo), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
-    if (lines == 0) {
-      DeleteObject(bmp);
-      throw EError(kInvalidBitmap);
-    }
+    if (lines == 0) throw EError(kInvalidBitmap);
   } else {
-    std::memcpy(pixels, f.data() + pixelsAt, std::size_t(unpacked));
+    f.Read(pixels, std::size_t(unpacked));
   }
   GdiFlush();
   width = int(w);
   height = int(absH);
-  return bmp;
+  return bmp.Release();
 }
 
 // The first image of an icon file.
@@ -188,12 +212,14 @@ TLoadedPicture LoadPictureFile(const std::string& path) {
   if (p.Format == TPictureFormat::Unknown)
     throw EError(FormatS("拡張子 .%s の画像形式は処理できません", ExtensionOf(path)));
 
-  const TFileBytes data = TFileBytes::Read(path);
+  if (p.Format == TPictureFormat::Bmp) {
+    TFileReader file(path);
+    // An empty file is an empty bitmap, as the run-time reads one.
+    if (file.Size() != 0) p.Bitmap = BitmapFromFile(file, p.Width, p.Height);
+    return p;
+  }
+  const TFileBytes data(path);
   switch (p.Format) {
-    case TPictureFormat::Bmp:
-      // An empty file is an empty bitmap, as the run-time reads one.
-      if (!data.empty()) p.Bitmap = BitmapFromFile(data, p.Width, p.Height);
-      break;
     case TPictureFormat::Ico:
       p.Icon = IconFromFile(data, p.Width, p.Height);
       break;
@@ -203,6 +229,7 @@ TLoadedPicture LoadPictureFile(const std::string& path) {
     case TPictureFormat::Emf:
       p.Metafile = EnhMetafileFromFile(data, p.Width, p.Height);
       break;
+    case TPictureFormat::Bmp:
     case TPictureFormat::Unknown:
       break;
   }

@@ -357,11 +357,12 @@ LRESULT CALLBACK UtilWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace
 
-HWND AllocateHWnd(TMessageSink* sink) {
+HWND AllocateHWnd(TMessageSink* sink, TSinkKind kind) {
   static const char kName[] = "TPUtilWindow";
   sorvane::RegisterWindowClass(kName, UtilWndProc);
-  HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, kName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+  const bool messageOnly = kind == TSinkKind::MessageOnly;
+  HWND wnd = CreateWindowExA(messageOnly ? 0 : WS_EX_TOOLWINDOW, kName, "", messageOnly ? 0 : WS_POPUP, 0, 0, 0, 0,
+                             messageOnly ? HWND_MESSAGE : nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (wnd) SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(sink));
   return wnd;
 }

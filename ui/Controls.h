@@ -187,14 +187,16 @@ class TCustomContainer : public TWinControl {
   TCreateParams CreateParams() override;
 };
 
-// Hidden utility windows for timers, menus and the tray icon: never shown,
-// zero size, top-level pop-up.
+// Hidden utility windows for timers and menus: never shown.
 class TMessageSink {
  public:
   virtual ~TMessageSink() = default;
   virtual LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
 };
-HWND AllocateHWnd(TMessageSink* sink);
+// A hidden top-level window (it can own a menu and hear broadcasts), or a
+// message-only one, which costs the platform far less to make.
+enum class TSinkKind { TopLevel, MessageOnly };
+HWND AllocateHWnd(TMessageSink* sink, TSinkKind kind = TSinkKind::TopLevel);
 
 // The tab stops below root in the order Tab visits them: z-order, each
 // stop followed by what it contains (a container is entered, a tab strip

@@ -183,9 +183,9 @@ void TTimer::SetInterval(UINT ms) {
 void TTimer::UpdateTimer() {
   if (FWindow) KillTimer(FWindow, 1);
   if (FEnabled && FInterval != 0) {
-    // The window is made when the timer first runs: a timer that stays off
-    // needs none.
-    if (!FWindow) FWindow = AllocateHWnd(this);
+    // The window is made when the timer first runs (a timer that stays off
+    // needs none), and only to receive WM_TIMER.
+    if (!FWindow) FWindow = AllocateHWnd(this, TSinkKind::MessageOnly);
     if (!FWindow || SetTimer(FWindow, 1, FInterval, nullptr) == 0) {
       FEnabled = false;
       throw EError("ﾀｲﾏｰを取得できません");
