@@ -61,12 +61,7 @@ TEST(ErrorBox, APeriodThatIsNotANumberShowsTheRunTimeMessage) {
   EXPECT_NE(FindChild(box, "Static", "'1a' は整数ではありません."), nullptr);
   // The application's other windows are disabled while it is open.
   EXPECT_FALSE(IsWindowEnabled(p.MainWindow()));
-  HWND ok = nullptr;
-  for (HWND w : Children(box))
-    if (ClassName(w) == "Button") ok = w;
-  ASSERT_NE(ok, nullptr);
-  Click(ok);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_TRUE(CloseBox(box));
   typist.join();
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(p.MainWindow()) != 0; }, 5000));
   // The program goes on; the text stays as typed.
@@ -83,12 +78,7 @@ TEST(ErrorBox, ADesktopValueOfTheWrongTypeIsReportedAtStartAndTheProgramRuns) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), "Sorvane");
   EXPECT_NE(FindChild(box, "Static", "'TileWallpaper' のﾃﾞｰﾀ型が不正です."), nullptr);
-  HWND ok = nullptr;
-  for (HWND w : Children(box))
-    if (ClassName(w) == "Button") ok = w;
-  ASSERT_NE(ok, nullptr);
-  Click(ok);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_TRUE(CloseBox(box));
   // The start goes on: the window and the tray icon are there, and it opens.
   ASSERT_TRUE(p.WaitReady());
   EXPECT_FALSE(p.WaitExit(500));

@@ -114,6 +114,15 @@ std::string ReadFileBytes(const std::string& path) {
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
+bool CloseBox(HWND box) {
+  for (HWND w : Children(box))
+    if (ClassName(w) == "Button") {
+      Click(w);
+      return WaitFor([&] { return !IsWindow(box); }, 5000);
+    }
+  return false;
+}
+
 namespace {
 void SendOne(INPUT in) {
   SendInput(1, &in, sizeof in);

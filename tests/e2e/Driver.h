@@ -64,6 +64,8 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 // Posts a click (a modal box may open from it).
 void Click(HWND button);
+// Clicks the one button of an error box and waits for the box to go.
+bool CloseBox(HWND box);
 // Real input, as a user's hand gives it: the cursor goes to (x, y) in wnd's
 // client area and the left button is pressed and released there.
 void RealClick(HWND wnd, int x, int y);
