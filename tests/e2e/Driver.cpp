@@ -95,6 +95,12 @@ void SetDesktopValue(const char* name, const std::string& value) {
   RegCloseKey(key);
 }
 
+void CentredStyle(const std::string& wallpaper) {
+  SetDesktopValue("Wallpaper", wallpaper);
+  SetDesktopValue("WallpaperStyle", "0");
+  SetDesktopValue("TileWallpaper", "0");
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD n = 0;

@@ -59,6 +59,8 @@ std::vector<HWND> Children(HWND parent);
 // Values under HKCU\Control Panel\desktop ("(none)" when missing).
 std::string DesktopValue(const char* name);
 void SetDesktopValue(const char* name, const std::string& value);
+// The desktop values of a centred wallpaper (style 0, not tiled); "" for none.
+void CentredStyle(const std::string& wallpaper);
 // Whole files as bytes.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);

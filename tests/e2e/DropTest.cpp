@@ -10,9 +10,7 @@ TEST(Drop, BitmapsJoinTheListAndExecuteStoresThem) {
   const std::string cover = folder + "\\表紙.BMP", note = folder + "\\NOTE.TXT";
   WriteFileBytes(cover, BitmapBytes(16, 16));
   WriteFileBytes(note, "not a picture");
-  SetDesktopValue("Wallpaper", "");
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
+  CentredStyle("");
   TSorvaneProcess p;
   ASSERT_TRUE(p.Start(folder));
   ASSERT_TRUE(p.WaitReady());

@@ -50,12 +50,6 @@ std::vector<std::string> Pictures(const std::string& folder, int n) {
   return paths;
 }
 
-void CentredStyle(const std::string& wallpaper) {
-  SetDesktopValue("Wallpaper", wallpaper);
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
-}
-
 }  // namespace
 
 TEST(Modal, WhileAWarningIsOpenTheListAndTheTrayAreOutOfReach) {

@@ -51,9 +51,7 @@ TEST(Screenshot, EachPageOfTheOpenWindow) {
   WriteFileBytes(dawn, Landscape(40, 30));
   WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + hill + "\r\n2=" + sea + "\r\n3=" + dawn +
                                                "\r\nCount=3\r\n[Freq]\r\nOn=1\r\nMin=30\r\nRandom=0\r\n");
-  SetDesktopValue("Wallpaper", hill);
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
+  CentredStyle(hill);
 
   TSorvaneProcess p;
   ASSERT_TRUE(p.Start(folder));

@@ -24,9 +24,7 @@ TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   WriteFileBytes(hill, BitmapBytes(32, 32));
   WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + sea + "\r\n2=" + hill +
                                                "\r\nCount=2\r\n[Freq]\r\nOn=0\r\nMin=30\r\nRandom=0\r\n");
-  SetDesktopValue("Wallpaper", sea);
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
+  CentredStyle(sea);
   SetDesktopValue("WallPaperOriginX", "0");
   SetDesktopValue("WallPaperOriginY", "0");
   const COLORREF background = GetSysColor(COLOR_BACKGROUND);
