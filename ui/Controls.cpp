@@ -196,38 +196,22 @@ void TWinControl::SetFocus() {
 
 void TWinControl::ApplyTabOrder() {
   // Child windows are stacked in the order made, each below the last; the
-  // dialog manager tabs in stacking order. Only the windows out of tab order
-  // are moved: the longest run already in order (by tab order, as made)
-  // stays where it is.
-  std::vector<TWinControl*> made;
+  // dialog manager tabs in stacking order. Only a window not already just
+  // below the one before it in tab order is moved.
+  std::vector<TWinControl*> wins;
   for (TControl* c : FControls)
-    if (!c->IsGraphic() && static_cast<TWinControl*>(c)->FHandle) made.push_back(static_cast<TWinControl*>(c));
-  const size_t n = made.size();
+    if (!c->IsGraphic() && static_cast<TWinControl*>(c)->FHandle) wins.push_back(static_cast<TWinControl*>(c));
   // A stable insertion sort: a few dozen controls, and much smaller code
   // than the library's stable sort.
-  std::vector<TWinControl*> wins = made;
-  for (size_t i = 1; i < n; ++i)
+  for (size_t i = 1; i < wins.size(); ++i)
     for (size_t j = i; j > 0 && wins[j - 1]->FTabOrder > wins[j]->FTabOrder; --j) std::swap(wins[j - 1], wins[j]);
-  // Position in tab order of each window as made; then the longest
-  // increasing run of those positions (quadratic: a handful of windows).
-  std::vector<size_t> rank(n), run(n, 1), prev(n, n);
-  for (size_t i = 0; i < n; ++i) rank[i] = size_t(std::find(wins.begin(), wins.end(), made[i]) - wins.begin());
-  size_t best = n;
-  for (size_t i = 0; i < n; ++i) {
-    for (size_t j = 0; j < i; ++j)
-      if (rank[j] < rank[i] && run[j] + 1 > run[i]) {
-        run[i] = run[j] + 1;
-        prev[i] = j;
-      }
-    if (best == n || run[i] > run[best]) best = i;
+  HWND above = nullptr;
+  for (TWinControl* w : wins) {
+    const HWND there = above ? GetWindow(above, GW_HWNDNEXT) : GetWindow(FHandle, GW_CHILD);
+    if (there != w->FHandle)
+      SetWindowPos(w->FHandle, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = w->FHandle;
   }
-  std::vector<bool> stays(n, false);
-  for (size_t i = best; i < n; i = prev[i]) stays[rank[i]] = true;
-  // Each other window goes just below the one before it in tab order.
-  for (size_t k = 0; k < n; ++k)
-    if (!stays[k])
-      SetWindowPos(wins[k]->FHandle, k == 0 ? HWND_TOP : wins[k - 1]->FHandle, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool TWinControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
