@@ -5,6 +5,7 @@
 #include "base/Error.h"
 #include "base/Mbcs.h"
 #include "settings/IniSection.h"
+#include "settings/PathFolder.h"
 
 namespace sorvane {
 
@@ -64,39 +65,150 @@ void TIniFile::WriteFailed() const {
   throw EError(FormatS("%s に書き込めません", FShownName.empty() ? FFileName : FShownName));
 }
 
-TIniReplacement::TIniReplacement(std::string fileName) : FFileName(std::move(fileName)) {
-  const DWORD attr = GetFileAttributesA(FFileName.c_str());
-  if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY)) return;
-  if (attr == INVALID_FILE_ATTRIBUTES && GetLastError() != ERROR_FILE_NOT_FOUND) return;
-  const std::string copy = FFileName + ".new";
+namespace {
+
+// A name without a folder is the profile calls' file in the Windows folder.
+std::string ProfilePath(const std::string& name) {
+  if (!FolderOfPath(name).empty()) return name;
+  char dir[MAX_PATH];
+  const UINT n = GetWindowsDirectoryA(dir, sizeof dir);
+  if (n == 0 || n >= sizeof dir) return name;
+  const std::string folder(dir, n);
+  return folder + (n == 3 ? "" : "\\") + name;  // "C:\" ends in its separator
+}
+
+// A copy of the file at copy, or an empty file there when there is none to
+// copy; a copy that could not be made whole is not left behind.
+bool MakeCopy(const std::string& file, bool fileIsThere, const std::string& copy) {
   bool made;
-  if (attr != INVALID_FILE_ATTRIBUTES) {
-    made = CopyFileA(FFileName.c_str(), copy.c_str(), FALSE) != 0;
+  if (fileIsThere) {
+    made = CopyFileA(file.c_str(), copy.c_str(), FALSE) != 0;
   } else {
     HANDLE h = CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     made = h != INVALID_HANDLE_VALUE;
     if (made) CloseHandle(h);
   }
-  if (made) FCopy = copy;
+  if (!made) DeleteFileA(copy.c_str());
+  return made;
+}
+
+// A file's bytes, all of them, or false.
+bool ReadAll(HANDLE h, std::string& bytes) {
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(h, &size) || size.QuadPart > (16 << 20)) return false;
+  bytes.assign(std::size_t(size.QuadPart), '\0');
+  DWORD got = 0;
+  return SetFilePointer(h, 0, nullptr, FILE_BEGIN) == 0 &&
+         (bytes.empty() || (ReadFile(h, bytes.data(), DWORD(bytes.size()), &got, nullptr) && got == bytes.size()));
+}
+
+bool WriteAt(HANDLE h, std::size_t at, const char* data, std::size_t n) {
+  DWORD put = 0;
+  return SetFilePointer(h, LONG(at), nullptr, FILE_BEGIN) == at &&
+         (n == 0 || (WriteFile(h, data, DWORD(n), &put, nullptr) && put == n));
+}
+
+bool EndAt(HANDLE h, std::size_t at) {
+  return SetFilePointer(h, LONG(at), nullptr, FILE_BEGIN) == at && SetEndOfFile(h);
+}
+
+// The bytes over the file's own. Those past the old end go first: when the
+// disk has no room for them the file is cut back to its old length and
+// nothing of it has changed. Then the rest overwrites what is there, which
+// needs no new room, and the file ends where the bytes do. False, with the
+// old bytes put back, when any step fails.
+bool Overwrite(HANDLE h, const std::string& bytes) {
+  std::string old;
+  if (!ReadAll(h, old)) return false;
+  const std::size_t head = old.size() < bytes.size() ? old.size() : bytes.size();
+  if (WriteAt(h, head, bytes.data() + head, bytes.size() - head) && WriteAt(h, 0, bytes.data(), head) &&
+      EndAt(h, bytes.size()) && FlushFileBuffers(h))
+    return true;
+  WriteAt(h, 0, old.data(), old.size());
+  EndAt(h, old.size());
+  return false;
+}
+
+class THandle {
+ public:
+  explicit THandle(HANDLE h) : FH(h) {}
+  ~THandle() {
+    if (FH != INVALID_HANDLE_VALUE) CloseHandle(FH);
+  }
+  THandle(const THandle&) = delete;
+  THandle& operator=(const THandle&) = delete;
+  HANDLE Get() const { return FH; }
+
+ private:
+  HANDLE FH;
+};
+
+}  // namespace
+
+TIniReplacement::TIniReplacement(const std::string& fileName)
+    : FShownName(fileName), FFileName(ProfilePath(fileName)) {
+  const DWORD attr = GetFileAttributesA(FFileName.c_str());
+  FFileWasThere = attr != INVALID_FILE_ATTRIBUTES;
+  // A read-only file is kept as it is, and so is one that cannot be looked at.
+  if (FFileWasThere ? (attr & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0
+                    : GetLastError() != ERROR_FILE_NOT_FOUND)
+    Failed();
+  const std::string beside = FFileName + ".new";
+  if (MakeCopy(FFileName, FFileWasThere, beside)) {
+    FCopy = beside;
+    FBeside = true;
+    return;
+  }
+  char dir[MAX_PATH], name[MAX_PATH];
+  const DWORD n = GetTempPathA(sizeof dir, dir);
+  if (n == 0 || n >= sizeof dir || !GetTempFileNameA(dir, "SVN", 0, name)) Failed();
+  FCopy = name;
+  if (!MakeCopy(FFileName, FFileWasThere, FCopy)) {
+    FCopy.clear();
+    Failed();
+  }
 }
 
 TIniReplacement::~TIniReplacement() {
   if (!FCopy.empty()) DeleteFileA(FCopy.c_str());
 }
 
-void TIniReplacement::Commit() {
-  if (FCopy.empty()) return;
-  // Whatever the profile calls still hold goes to the disk before the swap.
+void TIniReplacement::Failed() const { throw EError(FormatS("%s に書き込めません", FShownName)); }
+
+void TIniReplacement::Commit(const TStoredSettings& s) {
+  // Whatever the profile calls still hold goes to the disk, and what they
+  // read next comes from it.
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, FCopy.c_str());
-  HANDLE h = CreateFileA(FCopy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h != INVALID_HANDLE_VALUE) {
-    FlushFileBuffers(h);
-    CloseHandle(h);
+  if (!HoldsStoredSettings(s, TIniFile(FCopy))) Failed();
+  if (!FBeside) {
+    OverwriteFile();
+    return;
   }
-  if (!MoveFileExA(FCopy.c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw EError(FormatS("%s に書き込めません", FFileName));
+  {
+    THandle h(CreateFileA(FCopy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (h.Get() != INVALID_HANDLE_VALUE) FlushFileBuffers(h.Get());
+  }
+  if (!MoveFileExA(FCopy.c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) Failed();
   FCopy.clear();
+}
+
+void TIniReplacement::OverwriteFile() const {
+  std::string bytes;
+  {
+    THandle copy(CreateFileA(FCopy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (copy.Get() == INVALID_HANDLE_VALUE || !ReadAll(copy.Get(), bytes)) Failed();
+  }
+  bool done;
+  {
+    THandle h(CreateFileA(FFileName.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                          FFileWasThere ? OPEN_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (h.Get() == INVALID_HANDLE_VALUE) Failed();
+    done = Overwrite(h.Get(), bytes);
+  }
+  if (done) return;
+  if (!FFileWasThere) DeleteFileA(FFileName.c_str());
+  Failed();
 }
 
 }  // namespace sorvane

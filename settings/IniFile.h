@@ -33,28 +33,38 @@ class TIniFile : public TProfile {
   std::string FShownName;
 };
 
-// Saving a settings file as one step: the writes go to a copy beside the
-// file (hand-made sections and keys come along), which then replaces the
-// file at once, so a save that fails or is cut short leaves the old file
-// whole. Where no copy can be made (a folder that refuses new files, a
-// read-only file) the writes go to the file itself, as the profile calls
-// would have it.
+// Saving a settings file as one step. The writes go to a copy of the file
+// (hand-made sections and keys come along), which is read back and must
+// hold what was to be stored before it takes the file's place: a full disk
+// that cuts the copy, a failed save or one cut short leaves the old file
+// byte for byte. The copy lives beside the file and replaces it by a
+// rename. Where the folder takes no new file (a prepared file in a
+// protected folder) the copy lives in the temporary folder and its bytes go
+// over the file's own, those past the old end first, so that a disk too
+// full for them is found before any old byte is overwritten.
 class TIniReplacement {
  public:
-  explicit TIniReplacement(std::string fileName);
-  ~TIniReplacement();  // a copy that was not committed is removed
+  // Raises "<file> に書き込めません" when no copy can be made anywhere, or
+  // the file is read-only.
+  explicit TIniReplacement(const std::string& fileName);
+  ~TIniReplacement();  // the copy goes, whatever happened
   TIniReplacement(const TIniReplacement&) = delete;
   TIniReplacement& operator=(const TIniReplacement&) = delete;
   // Where the writes go.
-  const std::string& Name() const { return FCopy.empty() ? FFileName : FCopy; }
-  // Puts the copy in the file's place; raises "<file> に書き込めません" when
-  // the file cannot be replaced (held open by another program), leaving it
-  // as it was.
-  void Commit();
+  const std::string& Name() const { return FCopy; }
+  // Puts the copy in the file's place once it holds s as stored; raises
+  // "<file> に書き込めません" when it does not, or when the file cannot be
+  // replaced (held open by another program), leaving the file as it was.
+  void Commit(const TStoredSettings& s);
 
  private:
-  std::string FFileName;
-  std::string FCopy;  // empty: the writes go to the file itself
+  [[noreturn]] void Failed() const;
+  void OverwriteFile() const;
+  std::string FShownName;
+  std::string FFileName;  // bare names resolved as the profile calls do
+  std::string FCopy;
+  bool FBeside = false;   // the copy replaces the file by a rename
+  bool FFileWasThere = false;
 };
 
 }  // namespace sorvane

@@ -23,6 +23,16 @@ struct TSectionReader {
   bool Whole;
 };
 
+// What a read gives of key when the section holds the line key=value.
+std::string AsRead(const std::string& key, const std::string& value) {
+  std::string line;
+  AppendLine(line, key, value);
+  return SectionValue(line, key, "");
+}
+
+// A default no stored value can be: text holds no control characters.
+constexpr char kMissing[] = "\x01";
+
 }  // namespace
 
 TStoredSettings ReadStoredSettings(const TProfile& file) {
@@ -58,6 +68,19 @@ void WriteStoredSettings(const TStoredSettings& s, const TProfile& file) {
   file.WriteString("Freq", "On", s.AutoChange ? "1" : "0");
   file.WriteString("Freq", "Min", std::to_string(s.Period));
   file.WriteString("Freq", "Random", std::to_string(std::int32_t(s.Order)));
+}
+
+bool HoldsStoredSettings(const TStoredSettings& s, const TProfile& file) {
+  const auto holds = [](const TSectionReader& r, const std::string& key, const std::string& value) {
+    return r.String(key.c_str(), kMissing) == AsRead(key, value);
+  };
+  const TSectionReader list(file, "List");
+  if (!holds(list, "Count", std::to_string(s.Paths.size()))) return false;
+  for (std::size_t k = 1; k <= s.Paths.size(); ++k)
+    if (!holds(list, std::to_string(k), s.Paths[k - 1])) return false;
+  const TSectionReader freq(file, "Freq");
+  return holds(freq, "On", s.AutoChange ? "1" : "0") && holds(freq, "Min", std::to_string(s.Period)) &&
+         holds(freq, "Random", std::to_string(std::int32_t(s.Order)));
 }
 
 }  // namespace sorvane

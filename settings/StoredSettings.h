@@ -55,4 +55,10 @@ TStoredSettings ReadStoredSettings(const TProfile& file);
 // stops the rest.
 void WriteStoredSettings(const TStoredSettings& s, const TProfile& file);
 
+// Whether the file holds what WriteStoredSettings stores of s: List/Count,
+// every entry key and the three Freq values each read back as a read of the
+// line written gives it. A save checks its copy with this before the copy
+// replaces the file.
+bool HoldsStoredSettings(const TStoredSettings& s, const TProfile& file);
+
 }  // namespace sorvane

@@ -70,10 +70,10 @@ void TForm1::SaveSettings() {
   stored.AutoChange = AutoChg->Checked();
   stored.Period = Freq->Position();
   stored.Order = TChangeOrder(ChgMode->ItemIndex());
-  {  // written into a copy that replaces the file only when all went in
+  {  // written into a copy that replaces the file only when it holds them all
     TIniReplacement file(IniName);
     WriteStoredSettings(stored, TIniFile(file.Name(), IniName));
-    file.Commit();
+    file.Commit(stored);
   }
 
   TDesktopValues desk;

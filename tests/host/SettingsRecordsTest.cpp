@@ -310,6 +310,18 @@ TEST(StoredSettings, WritesEraseTheListThenEntriesCountAndFreqValues) {
   EXPECT_EQ(back.Period, s.Period);
   EXPECT_EQ(back.Order, s.Order);
   EXPECT_EQ(file.Values.size(), 3u + 1 + 3);
+
+  // A save's copy is checked against what was to be stored, read either way.
+  EXPECT_TRUE(HoldsStoredSettings(s, file));
+  file.Whole = false;
+  EXPECT_TRUE(HoldsStoredSettings(s, file));
+  for (const auto& cut : {std::pair<std::string, std::string>{"List", "Count"}, {"List", "3"}, {"Freq", "Random"}}) {
+    TFakeProfile shorter = file;
+    shorter.Values.erase(cut);
+    EXPECT_FALSE(HoldsStoredSettings(s, shorter)) << cut.second;
+  }
+  file.Values[{"Freq", "Min"}] = "31";
+  EXPECT_FALSE(HoldsStoredSettings(s, file));
 }
 
 TEST(DesktopValues, StyleComesFromWallpaperStyleAndTileText) {
