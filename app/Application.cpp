@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 #include "app/WarnBox.h"
@@ -216,6 +218,10 @@ LRESULT TApplication::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       OnSettingChange(this);
       break;
+    case WM_DROPFILES:
+      // Drops are accepted here too, but only the main window's are used.
+      DragFinish(HDROP(wParam));
+      return 0;
     default:
       break;
   }

@@ -25,6 +25,18 @@ class TApplication : public TComponent, public THost {
   HINSTANCE Instance() const override { return FInstance; }
 
   TForm* MainForm() const { return FMainForm; }
+  // Creates the main form; an error on the way is shown in the error box
+  // and gives false: the start cannot go on.
+  template <class F>
+  bool CreateMainForm() {
+    try {
+      CreateForm<F>();
+      return true;
+    } catch (const std::exception& e) {
+      HandleException(this, e);
+      return false;
+    }
+  }
   // Creates the form; the first one created becomes the main form.
   template <class F>
   F* CreateForm() {

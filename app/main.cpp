@@ -17,11 +17,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     app.SetTitle("Sorvane・起動中");
     // Another instance's application window carries the final title; ours
     // still has the temporary one, so the search never finds itself.
-    if (FindWindowA("TApplication", "Sorvane")) {
+    if (HWND running = FindWindowA("TApplication", "Sorvane")) {
+      // Started again because its icon cannot be seen (a shell that was not
+      // ready at sign-in, an icon lost across sleep): it adds it again.
+      TTaskBar::AskForIconAgain(running);
       app.Terminate();
     } else {
       app.SetTitle("Sorvane");
-      app.CreateForm<TForm1>();
+      if (!app.CreateMainForm<TForm1>()) return 1;
       app.Run();
     }
   }  // the main window and its components go here: the tray icon is removed

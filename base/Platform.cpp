@@ -19,6 +19,14 @@ BOOL TPlatform::NotifyIcon(DWORD message, void* data) {
   return Shell_NotifyIconA(message, static_cast<PNOTIFYICONDATAA>(data));
 }
 
+void TPlatform::AllowMessage(HWND wnd, UINT message) {
+  using TFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  static const auto filter = reinterpret_cast<TFilter>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+  if (filter) filter(wnd, message, kAllow, nullptr);
+}
+
 void TPlatform::BeforeRegFetch(HKEY, const char*) {}
 
 void TPlatform::BeforeFileRead(HANDLE) {}

@@ -1,6 +1,7 @@
 // The platform calls that tests must replace, behind one interface: the
-// boxes the user answers, the wallpaper call, the shell's tray call, and the
-// moments between taking a registry value's or a file's size and reading it.
+// boxes the user answers, the wallpaper call, the shell's tray call, the
+// message filter, and the moments between taking a registry value's or a
+// file's size and reading it.
 // The program runs on the real calls; a test program installs its own once.
 #pragma once
 #include <windows.h>
@@ -22,6 +23,11 @@ class TPlatform {
   virtual void SetDeskWallpaper(const char* path);
   // Shell_NotifyIconA with a tray record.
   virtual BOOL NotifyIcon(DWORD message, void* data);
+  // Lets a less privileged process (the shell, a drop from Explorer) send
+  // wnd this message even when the program runs elevated:
+  // ChangeWindowMessageFilterEx, looked up at run time (it is missing
+  // before Windows 7), MSGFLT_ALLOW.
+  virtual void AllowMessage(HWND wnd, UINT message);
   // Between learning a registry value's size and fetching it (another
   // program may change it there). The real call does nothing.
   virtual void BeforeRegFetch(HKEY key, const char* name);

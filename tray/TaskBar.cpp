@@ -13,6 +13,16 @@ constexpr std::size_t kTipsMax = 255;
 constexpr std::size_t kSzTipMax = sizeof(TNotifyIconDataV1::szTip) - 1;
 constexpr UINT kIconId = 1;
 const char kWindowClass[] = "TTaskBarWindow";
+// An icon the shell refused is added again from this timer: every 2 s for
+// the first 2 minutes (a shell still starting at sign-in), then every minute.
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr int kQuickRetries = 60;
+constexpr UINT kQuickRetryMs = 2000, kSlowRetryMs = 60000;
+
+UINT TaskbarCreated() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
 }  // namespace
 
 // -------------------------------------------------------------------- TIcon
@@ -41,6 +51,8 @@ TTaskBar::TTaskBar(TComponent* owner) : TComponent(owner) {
   // creation parameter routes even the first messages to TrayWndProc.
   CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                   GetModuleHandleA(nullptr), this);
+  // Run elevated, the icon still comes back after a new shell.
+  if (FWindow) sorvane::Platform().AllowMessage(FWindow, TaskbarCreated());
   FEnableTaskBar = -1;
   FEnableTaskTray = -1;
   FTips.clear();
@@ -72,9 +84,7 @@ void TTaskBar::CopyTip() {
   std::memcpy(FIconData.szTip, FTips.data(), n);
 }
 
-void TTaskBar::Notify(DWORD message) {
-  sorvane::Platform().NotifyIcon(message, &FIconData);
-}
+bool TTaskBar::Notify(DWORD message) { return sorvane::Platform().NotifyIcon(message, &FIconData) != FALSE; }
 
 void TTaskBar::AddTrayIcon() {
   if (Designing()) return;
@@ -86,7 +96,18 @@ void TTaskBar::AddTrayIcon() {
   FIconData.uCallbackMessage = WM_TRAYNOTIFY;
   FIconData.hIcon = ChosenIcon();
   CopyTip();
-  Notify(NIM_ADD);
+  // A refused add of an icon the shell already shows changes nothing; one
+  // that is not known to be there may still be (a modify tells), or the
+  // shell is not there yet and the timer tries again.
+  if (Notify(NIM_ADD)) FIconShown = true;
+  else if (!FIconShown) FIconShown = Notify(NIM_MODIFY);
+  if (FIconShown) {
+    if (FRetries) KillTimer(FWindow, kRetryTimer);
+    FRetries = 0;
+  } else {
+    SetTimer(FWindow, kRetryTimer, FRetries < kQuickRetries ? kQuickRetryMs : kSlowRetryMs, nullptr);
+    ++FRetries;
+  }
 }
 
 // The record always takes the latest tip and picture, even while the icon is
@@ -101,6 +122,9 @@ void TTaskBar::ModifyTrayIcon() {
 void TTaskBar::DeleteTrayIcon() {
   TLock lock(FIconDataLock);
   Notify(NIM_DELETE);
+  FIconShown = false;
+  if (FRetries && FWindow) KillTimer(FWindow, kRetryTimer);
+  FRetries = 0;
 }
 
 bool TTaskBar::ShowFrame(HICON icon) {
@@ -187,10 +211,15 @@ LRESULT CALLBACK TTaskBar::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
 }
 
 LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // The shell's notification area was created anew (Explorer restarted):
-  // every icon it had is gone, so ours is added again as it stands.
-  static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-  if (msg == taskbarCreated && taskbarCreated != 0) {
+  // The shell's notification area was created anew (Explorer restarted),
+  // or a second start of the program asks for the icon: it is added again
+  // as it stands.
+  if (msg == TaskbarCreated() && msg != 0) {
+    FIconShown = false;
+    if (FEnableTaskTray.load()) AddTrayIcon();
+    return 0;
+  }
+  if (msg == WM_TIMER && wParam == kRetryTimer) {
     if (FEnableTaskTray.load()) AddTrayIcon();
     return 0;
   }
@@ -226,6 +255,13 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
   });
   return 0;
+}
+
+void TTaskBar::AskForIconAgain(HWND appWindow) {
+  const DWORD thread = GetWindowThreadProcessId(appWindow, nullptr);
+  for (HWND w = FindWindowExA(nullptr, nullptr, kWindowClass, nullptr); w;
+       w = FindWindowExA(nullptr, w, kWindowClass, nullptr))
+    if (GetWindowThreadProcessId(w, nullptr) == thread) PostMessageA(w, TaskbarCreated(), 0, 0);
 }
 
 // The foreground switch lets the menu close when the user clicks elsewhere.

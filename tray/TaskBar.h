@@ -150,6 +150,10 @@ class TTaskBar : public TComponent {
   const TNotifyIconDataV1& IconData() const { return FIconData; }
   HWND Window() const { return FWindow; }
 
+  // Asks the component of the program whose application window this is (in
+  // another process) to add its icon again, as after a new shell.
+  static void AskForIconAgain(HWND appWindow);
+
  protected:
   void Notification(TComponent* c, TOperation op) override;
 
@@ -164,7 +168,7 @@ class TTaskBar : public TComponent {
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   HICON ChosenIcon() const;
   void CopyTip();
-  void Notify(DWORD message);
+  bool Notify(DWORD message);
   // One worker step: shows the frame's picture unless the tray is off.
   bool ShowFrame(HICON icon);
 
@@ -174,6 +178,8 @@ class TTaskBar : public TComponent {
   std::unique_ptr<TIcon> FIcon;
   std::string FTips;
   HWND FWindow = nullptr;
+  bool FIconShown = false;  // the shell took the icon (UI thread only)
+  int FRetries = 0;         // adds tried again since the shell last refused
 
  public:
   TTrayEvent OnTrayClick;

@@ -1,5 +1,7 @@
 #include "ui/StdCtrls.h"
 
+#include "base/Error.h"
+
 // ------------------------------------------------------------------ TButton
 
 bool TButton::Notify(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -147,7 +149,10 @@ void TListBox::HandleCreated() { SendMessageA(FHandle, LB_SETITEMHEIGHT, 0, Item
 
 int TListBox::Count() const { return FHandle ? int(SendMessageA(FHandle, LB_GETCOUNT, 0, 0)) : 0; }
 
-void TListBox::Add(const std::string& text) { SendMessageA(FHandle, LB_ADDSTRING, 0, LPARAM(text.c_str())); }
+void TListBox::Add(const std::string& text) {
+  const LRESULT at = SendMessageA(FHandle, LB_ADDSTRING, 0, LPARAM(text.c_str()));
+  if (at == LB_ERR || at == LB_ERRSPACE) throw EError("行を挿入できません");
+}
 
 void TListBox::Delete(int index) { SendMessageA(FHandle, LB_DELETESTRING, WPARAM(index), 0); }
 

@@ -81,6 +81,7 @@ class TListBox : public TWinControl {
  public:
   using TWinControl::TWinControl;
   int Count() const;
+  // Raises "行を挿入できません" when the list box cannot take the line.
   void Add(const std::string& text);
   void Delete(int index);
   void Clear();

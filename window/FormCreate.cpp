@@ -1,5 +1,6 @@
 // The creation handler: the start-up steps of the main window, in order.
 #include "window/Unit1.h"
+#include "base/Platform.h"
 #include "ui/Host.h"
 #include "changer/LocaleTime.h"
 #include "changer/Random.h"
@@ -13,6 +14,10 @@ void TForm1::FormCreate(TObject*) {
   Host->OnSettingChange = reread;
   DragAcceptFiles(Handle(), TRUE);
   DragAcceptFiles(Host->Handle(), TRUE);
+  // Run elevated, a drop from Explorer still arrives: the shell's drag and
+  // drop sends these three (0x0049: WM_COPYGLOBALDATA, in no header).
+  for (const UINT message : {UINT(WM_DROPFILES), UINT(WM_COPYDATA), UINT(0x0049)})
+    sorvane::Platform().AllowMessage(Handle(), message);
   IniName = sorvane::IniNameFromModule();
   MinCount = 0;
   LoadSettings();

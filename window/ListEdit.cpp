@@ -33,8 +33,8 @@ constexpr int kDropLimit = 72;
 // one step at a time, so the list box keeps its top line as it always did.
 
 void TForm1::AddCandidate(const std::string& path) {
+  ListBox->Add(path);  // first: a line the list box refuses joins no list
   FCandidates.Paths.push_back(path);
-  ListBox->Add(path);
 }
 
 void TForm1::DeleteCandidate(std::int32_t index) {

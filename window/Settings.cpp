@@ -32,11 +32,14 @@ void TForm1::LoadSettings() {
   ColorView->SetColor(GetSysColor(COLOR_BACKGROUND));
   StyleAsLoaded.reset();
   const TStoredSettings stored = ReadStoredSettings(TIniFile(IniName));
+  // The names are Shift-JIS: under another ANSI code page they name no
+  // file, and every entry stays for when the code page is Japanese again.
+  const bool namesReadable = GetACP() == 932;
   for (const std::string& path : stored.Paths) {
     WorkStr = path;
     // Only a picture deleted from its folder leaves the list: one on a
     // drive or share that is not there yet stays for when it is.
-    if (!FileIsGone(WorkStr.Str())) AddCandidate(WorkStr.Str());
+    if (!namesReadable || !FileIsGone(WorkStr.Str())) AddCandidate(WorkStr.Str());
   }
   AutoChg->SetChecked(stored.AutoChange);
   ChgMode->SetItemIndex(stored.Order);

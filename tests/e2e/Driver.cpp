@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdlib>
@@ -331,4 +332,27 @@ bool TSorvaneProcess::OpenWindow() {
   TrayMouse(WM_LBUTTONDOWN);
   TrayMouse(WM_LBUTTONUP);
   return WaitFor([&] { return IsWindowVisible(main) != 0; }, 10000);
+}
+
+bool TrayShowsAnIcon() {
+  HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+  if (!tray || !IsWindowVisible(tray)) return false;
+  RECT r;
+  GetWindowRect(tray, &r);
+  HDC dc = GetDC(nullptr);
+  // The icons stand at the right end; further left is the bare bar.
+  const COLORREF bar = GetPixel(dc, r.right - 60, (r.top + r.bottom) / 2);
+  int differing = 0;
+  for (int x = r.right - 24; x < r.right; ++x)
+    for (int y = r.top; y < r.bottom; ++y) differing += GetPixel(dc, x, y) != bar;
+  ReleaseDC(nullptr, dc);
+  return differing > 20;
+}
+
+bool RemoveTrayIcon(HWND trayWindow) {
+  NOTIFYICONDATAA d{};
+  d.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  d.hWnd = trayWindow;
+  d.uID = 1;
+  return Shell_NotifyIconA(NIM_DELETE, &d) != FALSE;
 }

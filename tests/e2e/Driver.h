@@ -79,6 +79,12 @@ HWND FocusOf(HWND wnd);
 std::vector<std::string> ListItems(HWND list);
 // A small 24-bit bitmap file's bytes.
 std::string BitmapBytes(int w, int h);
+// Whether the notification area shows an icon: the end of Wine's taskbar
+// has icon pixels (and the taskbar is hidden while it shows none).
+bool TrayShowsAnIcon();
+// Takes the icon of a tray window out of the notification area, as a shell
+// that lost it would have it.
+bool RemoveTrayIcon(HWND trayWindow);
 // A bound of a wait made longer by the factor SORVANE_E2E_PATIENCE (the
 // emulated machine of the i686 layer runs several times slower).
 DWORD Patience(DWORD ms);

@@ -248,3 +248,32 @@ TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
   EXPECT_EQ(GetFileAttributesA((ini + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
   p.Kill();
 }
+
+// ctest runs this one under code page 1252 (LC_ALL=en_US.UTF-8): the list's
+// Shift-JIS names then name no file the program can find.
+TEST(OtherCodePage, ShiftJisEntriesSurviveAStartAndAnExecuteByteForByte) {
+  ASSERT_NE(GetACP(), 932u) << "meant for another ANSI code page";
+  const std::string folder = TSorvaneProcess::PrepareFolder("codepage"), ini = folder + "\\SORVANE.INI";
+  std::vector<std::string> paths;
+  for (const char* name : {"表 ソ.bmp", "能.BMP"}) {  // second bytes 0x5C
+    paths.push_back(folder + "\\" + name);
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(932, 0, paths.back().c_str(), -1, wide, MAX_PATH);
+    CloseHandle(CreateFileW(wide, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  }
+  CentredStyle(paths[0]);
+  WriteList(ini, paths);
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND main = p.MainWindow();
+  EXPECT_EQ(SendMessageA(FindChild(main, "ListBox", ""), LB_GETCOUNT, 0, 0), 2);
+  Click(FindChild(main, "Button", "実行(&X)"));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 10000));
+  const std::string stored = ReadFileBytes(ini);
+  for (std::size_t k = 0; k < paths.size(); ++k)
+    EXPECT_NE(stored.find(std::to_string(k + 1) + "=" + paths[k] + "\r\n"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("Count=2\r\n"), std::string::npos) << stored;
+  p.Kill();
+}

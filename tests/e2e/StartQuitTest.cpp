@@ -70,6 +70,28 @@ TEST(SingleInstance, SecondStartEndsSilentlyWithStatusZero) {
   first.Kill();
 }
 
+TEST(SingleInstance, ASecondStartBringsBackTheIconOfTheRunningOne) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("icon-again");
+  TSorvaneProcess first;
+  ASSERT_TRUE(first.Start(folder));
+  ASSERT_TRUE(first.WaitReady());
+  ASSERT_TRUE(WaitFor(TrayShowsAnIcon, 5000));
+  // The shell lost the icon, and no new shell will say so.
+  ASSERT_TRUE(RemoveTrayIcon(first.TrayWindow()));
+  ASSERT_TRUE(WaitFor([] { return !TrayShowsAnIcon(); }, 5000));
+  TSorvaneProcess second;
+  ASSERT_TRUE(second.Start(folder));
+  DWORD code = 1;
+  ASSERT_TRUE(second.WaitExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(WaitFor(TrayShowsAnIcon, 5000));
+  // The first instance is the one that runs, as it was.
+  EXPECT_EQ(WaitForSingleObject(first.Process(), 0), DWORD(WAIT_TIMEOUT));
+  EXPECT_EQ(FindWindowA("TApplication", "Sorvane"), first.AppWindow());
+  EXPECT_FALSE(IsWindowVisible(first.MainWindow()));
+  first.Kill();
+}
+
 namespace {
 // A stand-in for another program's window that blocks or does not block.
 HWND MakeWindow(const char* cls, const char* caption) {

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "Fixture.h"
+#include "base/Error.h"
 #include "settings/Desktop.h"
 
 namespace {
@@ -304,4 +305,16 @@ TEST_F(Commands, FirstPaintHidesToTheTrayAndALeftClickReopens) {
   EXPECT_FALSE(App->IsIconic());
   EXPECT_EQ(GetFocus(), Form->BtnCancel->Handle());
   EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Commands, AnErrorWhileTheMainWindowIsMadeIsShownAndEndsTheStart) {
+  struct TBrokenForm : TForm {
+    using TForm::TForm;
+    void CreateComponents() override { throw EError("部品を作れません"); }
+  };
+  CreateForm();
+  EXPECT_FALSE(App->CreateMainForm<TBrokenForm>());
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
+  EXPECT_EQ(Boxes[0].Text, "部品を作れません.");
 }

@@ -190,3 +190,29 @@ TEST_F(ListEditDrop, TheListBoxKeepsItsTopLineAndOnlyAUsersSelectionPreviews) {
   EXPECT_LE(top, 25);
   EXPECT_LE(item.bottom, client.bottom);
 }
+
+namespace {
+WNDPROC gListBoxProc = nullptr;
+// A list box with no room left for a line.
+LRESULT CALLBACK RefusingListBox(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == LB_ADDSTRING) return LB_ERRSPACE;
+  return CallWindowProcA(gListBoxProc, w, msg, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(ListEditDrop, ALineTheListBoxRefusesJoinsNoListAndTheApplicationWindowLetsDropsGo) {
+  CreateForm();
+  const std::string a = TempFile("a.bmp"), b = TempFile("b.bmp");
+  HWND list = Form->ListBox->Handle();
+  gListBoxProc = WNDPROC(SetWindowLongPtrA(list, GWLP_WNDPROC, LONG_PTR(RefusingListBox)));
+  SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(MakeDrop({a})), 0);
+  SetWindowLongPtrA(list, GWLP_WNDPROC, LONG_PTR(gListBoxProc));
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "行を挿入できません.");
+  EXPECT_TRUE(Form->Candidates().Paths.empty());  // and the list box shows none (checked at the end)
+  // Dropped on the application window, files are let go and listed nowhere.
+  HDROP drop = MakeDrop({b});
+  SendMessageA(App->Handle(), WM_DROPFILES, WPARAM(drop), 0);
+  EXPECT_EQ(GlobalSize(drop), 0u) << "the drop handle was released";
+  EXPECT_TRUE(Form->Candidates().Paths.empty());
+}

@@ -2,6 +2,7 @@
 // mode, hidden window and life as the shell sees them.
 #include "TaskBarRecorder.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 
@@ -377,4 +378,48 @@ TEST_F(TaskBarForm, ANewNotificationAreaGetsTheIconAgainAsItStands) {
   Shell.Clear();
   SendMessageA(tb->Window(), created, 0, 0);
   EXPECT_EQ(Shell.Count(), 0u);
+}
+
+TEST_F(TaskBarForm, AnIconTheShellRefusedIsAddedAgainUntilItIsThere) {
+  // No notification area yet (a start at sign-in): every add is refused,
+  // and so is the modify that would tell an icon already there.
+  static BOOL addAnswer, modifyAnswer;
+  addAnswer = modifyAnswer = FALSE;
+  TestPlatform().ShellAnswer = [](DWORD m) { return m == NIM_ADD ? addAnswer : m == NIM_MODIFY ? modifyAnswer : TRUE; };
+  RemoveIni();
+  CreateForm();
+  TTaskBar* tb = Form->TaskBar;
+  // Which messages run elevated would filter out, the tray window's and the
+  // main window's, are let through.
+  for (const auto& allowed : {std::pair<HWND, UINT>{tb->Window(), RegisterWindowMessageA("TaskbarCreated")},
+                              {Form->Handle(), WM_DROPFILES}, {Form->Handle(), WM_COPYDATA}, {Form->Handle(), 0x0049}})
+    EXPECT_NE(std::find(TestPlatform().Allowed.begin(), TestPlatform().Allowed.end(), allowed),
+              TestPlatform().Allowed.end()) << allowed.second;
+  const auto retried = [&](std::vector<DWORD> expected) {
+    Shell.Clear();
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 2300) {
+      Pump();
+      Sleep(20);
+    }
+    std::vector<DWORD> sent;
+    for (const TShellCall& c : Shell.Calls()) sent.push_back(c.Message);
+    EXPECT_EQ(sent, expected);
+  };
+  retried({NIM_ADD, NIM_MODIFY});
+  addAnswer = TRUE;  // the shell is up: the next try adds the icon, and trying ends
+  retried({NIM_ADD});
+  // A new shell that already shows the icon (a second start asked for it):
+  // the refused add is told apart by the modify, and nothing is tried again
+  // (nor is the add that succeeded above).
+  addAnswer = FALSE;
+  modifyAnswer = TRUE;
+  SendMessageA(tb->Window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  retried({});
+  // Switched off while the shell refuses: trying ends with it.
+  modifyAnswer = FALSE;
+  SendMessageA(tb->Window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  tb->SetEnableTaskTray(false);
+  retried({});
+  TestPlatform().ShellAnswer = nullptr;
 }

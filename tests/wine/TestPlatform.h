@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tray/TaskBar.h"
 #include "base/Platform.h"
@@ -16,6 +18,8 @@ struct TTestPlatform : sorvane::TPlatform {
   std::function<int(TBoxKind, const std::string&)> Box;
   void (*Wallpaper)(const char* path) = nullptr;
   void (*Shell)(DWORD message, const TNotifyIconDataV1& data) = nullptr;  // any thread
+  BOOL (*ShellAnswer)(DWORD message) = nullptr;  // with Shell: what the shell answers (TRUE unset)
+  std::vector<std::pair<HWND, UINT>> Allowed;  // the message filter's calls
   void (*RegFetch)(HKEY key, const char* name) = nullptr;
   void (*FileRead)(HANDLE file) = nullptr;
 
@@ -27,7 +31,11 @@ struct TTestPlatform : sorvane::TPlatform {
   BOOL NotifyIcon(DWORD message, void* data) override {
     if (!Shell) return TPlatform::NotifyIcon(message, data);
     Shell(message, *static_cast<const TNotifyIconDataV1*>(data));
-    return TRUE;
+    return ShellAnswer ? ShellAnswer(message) : TRUE;
+  }
+  void AllowMessage(HWND wnd, UINT message) override {
+    Allowed.push_back({wnd, message});
+    TPlatform::AllowMessage(wnd, message);
   }
   void BeforeRegFetch(HKEY key, const char* name) override {
     if (RegFetch) RegFetch(key, name);
