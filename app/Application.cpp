@@ -187,7 +187,10 @@ LRESULT TApplication::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
           Minimize();
           return 0;
         case SC_RESTORE:
-          Restore();
+          // While a box is open the taskbar button brings the box to the
+          // front; the window behind it stays as the user left it.
+          if (ModalActive()) BringModalToFront();
+          else Restore();
           return 0;
         default:
           break;

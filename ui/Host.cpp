@@ -4,9 +4,12 @@ THost* Host = nullptr;
 
 namespace {
 
+// A window the application window owns (the main window) is disabled even
+// while hidden: whatever shows it meanwhile shows it out of reach.
 BOOL CALLBACK DisableTaskWindow(HWND w, LPARAM p) {
   auto* list = reinterpret_cast<std::vector<HWND>*>(p);
-  if (w != Host->Handle() && IsWindowVisible(w) && IsWindowEnabled(w)) {
+  if (w != Host->Handle() && (IsWindowVisible(w) || GetWindow(w, GW_OWNER) == Host->Handle()) &&
+      IsWindowEnabled(w)) {
     EnableWindow(w, FALSE);
     list->push_back(w);
   }

@@ -47,9 +47,10 @@ class THost {
 extern THost* Host;
 
 // Lives as long as one of the program's boxes is open (error box, warning,
-// quit question, colour chooser): every other visible window of the program
-// is disabled meanwhile, so nothing can start a second command; at the end
-// they are enabled again and the window that was active is activated. Nests.
+// quit question, colour chooser): every other visible window of the program,
+// and the main window even when hidden, is disabled meanwhile, so nothing
+// can start a second command; at the end they are enabled again and the
+// window that was active is activated. Nests.
 class TModalScope {
  public:
   TModalScope();

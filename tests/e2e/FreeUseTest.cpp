@@ -132,6 +132,39 @@ TEST(Modal, TheQuitQuestionAndTheColourChooserKeepEveryCommandOutOfReach) {
   p.Kill();
 }
 
+TEST(Modal, ARestoreFromTheTaskbarWhileABoxIsOpenLeavesTheWindowOutOfReach) {
+  const std::string folder = TSorvaneProcess::PrepareFolder("modal_restore");
+  TSorvaneProcess p;
+  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.OpenWindow());
+  HWND main = p.MainWindow(), app = p.AppWindow();
+  // Minimised with its taskbar button, then the quit question from the tray.
+  PostMessageA(app, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main) && IsIconic(app); }, 5000));
+  p.TrayMouse(WM_RBUTTONDOWN);
+  p.TrayMouse(WM_RBUTTONUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }, 5000));
+  PostMessageA(menu, WM_KEYDOWN, VK_END, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  HWND box = p.WaitTopLevel("警告");
+  ASSERT_NE(box, nullptr);
+  // The taskbar button is clicked as the shell sends it: the box comes to
+  // the front, and the window is not there to be used behind it.
+  PostMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Sleep(500);
+  EXPECT_FALSE(IsWindowVisible(main) && IsWindowEnabled(main));
+  EXPECT_EQ(VisibleWithCaption(p, "警告"), 1);
+  Click(FindChild(box, "Button", "いいえ(&N)"));
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  // Afterwards the program works as before: the button restores the window.
+  PostMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) && IsWindowEnabled(main); }, 5000));
+  EXPECT_FALSE(p.WaitExit(500));
+  p.Kill();
+}
+
 TEST(Keyboard, TabReachesTheTabStripAndCtrlTabTurnsThePages) {
   const std::string folder = TSorvaneProcess::PrepareFolder("keyboard");
   const std::vector<std::string> pics = Pictures(folder, 2);
