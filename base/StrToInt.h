@@ -1,5 +1,5 @@
-// Text to signed 32-bit integer, as the settings file, the registry values
-// and the period edit read numbers. Pure code.
+// Text to signed 32-bit integer, as the period edit, the settings file and
+// the registry values read numbers. Pure code.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -7,13 +7,15 @@
 
 namespace sorvane {
 
-// Leading blanks, then an optional sign and decimal digits, or "$" and
-// hexadecimal digits ("0x"/"0X" counts as "$" when the text is longer than two
-// characters), and nothing after them. Decimal values must fit the signed
-// 32-bit range; hexadecimal values must fit 32 bits and wrap to signed.
+// The period edit's rule: leading blanks, then an optional sign and decimal
+// digits, or "$" and hexadecimal digits, and nothing after them. Decimal
+// values must fit the signed 32-bit range; hexadecimal values must fit 32
+// bits and wrap to signed.
 std::optional<std::int32_t> TryStrToInt(std::string_view text);
 
-// The converted value, or def when the text is not a number.
+// The rule of stored values (settings file, registry): the edit's, and also
+// "0x" or "0X" read as "$" when the text is longer than two characters.
+// def when the text is not a number.
 std::int32_t StrToIntDef(std::string_view text, std::int32_t def);
 
 }  // namespace sorvane

@@ -11,35 +11,27 @@
 
 using namespace sorvane;
 
-TEST(StrToInt, AcceptsDecimalWithBlanksAndSign) {
-  EXPECT_EQ(TryStrToInt("30"), 30);
-  EXPECT_EQ(TryStrToInt("  -5"), -5);
-  EXPECT_EQ(TryStrToInt("+7"), 7);
-  EXPECT_EQ(TryStrToInt("05"), 5);
-  EXPECT_EQ(TryStrToInt("2147483647"), INT_MAX);
-  EXPECT_EQ(TryStrToInt("-2147483648"), INT_MIN);
-}
-
-TEST(StrToInt, AcceptsDollarAndZeroXHex) {
-  EXPECT_EQ(TryStrToInt("$1E"), 30);
-  EXPECT_EQ(TryStrToInt("0x1E"), 30);
-  EXPECT_EQ(TryStrToInt("0X2"), 2);
-  EXPECT_EQ(TryStrToInt("$FFFFFFFF"), -1);
-  EXPECT_EQ(TryStrToInt("-$10"), -16);
-}
-
-TEST(StrToInt, RejectsWhatIsNotAWholeNumber) {
-  for (const char* bad : {"", " ", "-", "+", "$", "0x", "1a", "yes", "1 ", "2147483648", "-2147483649",
-                          "$100000000", "0x1G", "1.5", "--1", "\t1"})
-    EXPECT_FALSE(TryStrToInt(bad).has_value()) << '"' << bad << '"';
-  EXPECT_EQ(StrToIntDef("yes", 1), 1);
-  EXPECT_EQ(StrToIntDef("", 0), 0);
-}
-
-TEST(StrToInt, TwoCharacterZeroXIsNotHex) {
-  // "0x" alone is too short to be hexadecimal and is no decimal either.
-  EXPECT_FALSE(TryStrToInt("0x").has_value());
-  EXPECT_EQ(TryStrToInt("00"), 0);
+TEST(StrToInt, TheEditsRuleAndTheStoredValuesRule) {
+  constexpr std::int32_t kNot = 12345;  // no number: the edit's error, a stored value's default
+  struct Case {
+    const char* Text;
+    std::int32_t Edit, Stored;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"30", 30, 30}, {"  -5", -5, -5}, {"+7", 7, 7}, {"05", 5, 5}, {"00", 0, 0},
+           {"2147483647", INT_MAX, INT_MAX}, {"-2147483648", INT_MIN, INT_MIN},
+           {"$1E", 30, 30}, {"$FFFFFFFF", -1, -1}, {" $a", 10, 10},
+           // "0x" only in stored values, and only in a text longer than two characters.
+           {"0x1E", kNot, 30}, {"0X2", kNot, 2}, {"0x", kNot, kNot}, {"0x1G", kNot, kNot},
+           // A sign goes before decimal digits only.
+           {"-$10", kNot, kNot}, {"+$1E", kNot, kNot}, {"-0x10", kNot, kNot},
+           {"", kNot, kNot}, {" ", kNot, kNot}, {"-", kNot, kNot}, {"+", kNot, kNot}, {"$", kNot, kNot},
+           {"1a", kNot, kNot}, {"yes", kNot, kNot}, {"1 ", kNot, kNot}, {"2147483648", kNot, kNot},
+           {"-2147483649", kNot, kNot}, {"$100000000", kNot, kNot}, {"1.5", kNot, kNot}, {"--1", kNot, kNot},
+           {"\t1", kNot, kNot}}) {
+    EXPECT_EQ(TryStrToInt(c.Text).value_or(kNot), c.Edit) << '"' << c.Text << '"';
+    EXPECT_EQ(StrToIntDef(c.Text, kNot), c.Stored) << '"' << c.Text << '"';
+  }
 }
 
 TEST(ErrorBoxText, AppendsAPeriodAfterCharactersThatSortAfterIt) {

@@ -227,7 +227,7 @@ TEST_F(Changer, PeriodEditAndScrollBarMirrorAndClamp) {
   edit->SetText("2000");
   EXPECT_EQ(edit->Text(), "1440");
   EXPECT_EQ(bar->Position(), 1440);
-  edit->SetText("$1E");  // the same conversion as the settings file
+  edit->SetText("$1E");  // hexadecimal after "$"
   EXPECT_EQ(edit->Text(), "30");
   EXPECT_TRUE(Boxes.empty());
 
