@@ -1,12 +1,14 @@
+// Seeding needs the platform's clock; the generator itself is pure.
+#include <windows.h>
+
 #include "changer/Random.h"
 
 namespace sorvane {
 
-std::uint32_t& RandSeed() {
-  static std::uint32_t seed = 0;
-  return seed;
+void Randomize() {
+  SYSTEMTIME t;
+  GetSystemTime(&t);
+  RandSeed() = SeedFromTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
-
-std::int32_t Random(std::int32_t n) { return Draw(RandSeed(), n); }
 
 }  // namespace sorvane

@@ -7,7 +7,7 @@
 namespace sorvane {
 
 std::uint32_t& RandSeed();
-// Seeds from the UTC milliseconds of the day (GetSystemTime; Randomize.cpp).
+// Seeds from the UTC milliseconds of the day (GetSystemTime; Random.cpp).
 void Randomize();
 // A draw with bound n >= 1 from the process-wide seed: 0..n-1.
 std::int32_t Random(std::int32_t n);
