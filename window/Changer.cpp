@@ -21,9 +21,9 @@ void TForm1::TimerTimer(TObject*) {
 
 void TForm1::ChangeWallPaper() {
   const std::optional<std::int32_t> pos = Schedule.ChoosePicture(
-      Candidates().Count(), TDispStyle(DispType->ItemIndex()), TChangeOrder(ChgMode->ItemIndex()), RandSeed());
+      Candidates().Count(), DisplayStyle(), ChangeOrder(), RandSeed());
   if (!pos) return;
-  const std::string path = Candidates().Paths[std::size_t(*pos)];
+  const std::string path = Candidates().Paths()[std::size_t(*pos)];
   // A missing file is skipped silently; the position has moved on already.
   if (FileExists(path)) SetDeskWallpaper(path.c_str());
 }

@@ -6,12 +6,12 @@
 
 void TForm1::UpdateControls() {
   sorvane::TRuleInput in;
-  in.Style = sorvane::TDispStyle(DispType->ItemIndex());
+  in.Style = DisplayStyle();
   in.Origin = SetBase->Checked();
   in.AutoChange = AutoChg->Checked();
-  in.Order = sorvane::TChangeOrder(ChgMode->ItemIndex());
+  in.Order = ChangeOrder();
   in.Count = Candidates().Count();
-  in.Selected = Candidates().Selected;
+  in.Selected = Candidates().Selected();
   const sorvane::TControlState s = sorvane::DecideControls(in);
 
   // Block 1: display style. A check mark cleared here runs the rules again at
@@ -80,7 +80,7 @@ void TForm1::BtnOKClick(TObject*) {
   SetFreq(Freq->Position());
   FreqMin = Freq->Position();
   SaveSettings();
-  Schedule.TakeSelection(sorvane::TChangeOrder(ChgMode->ItemIndex()), Candidates().Selected);
+  Schedule.TakeSelection(ChangeOrder(), Candidates().Selected());
   Timer->SetEnabled(AutoChg->Checked());
   UpdateControls();
   GoToTray();

@@ -24,8 +24,6 @@ class TDropHandle {
 
 // Hidden, system, volume label, folder.
 constexpr DWORD kSkipAttributes = 0x1E;
-// A drop may bring the list up to 73 entries.
-constexpr int kDropLimit = 72;
 
 }  // namespace
 
@@ -34,26 +32,23 @@ constexpr int kDropLimit = 72;
 
 void TForm1::AddCandidate(const std::string& path) {
   ListBox->Add(path);  // first: a line the list box refuses joins no list
-  FCandidates.Paths.push_back(path);
+  FCandidates.Add(path);
 }
 
 void TForm1::DeleteCandidate(std::int32_t index) {
-  if (index < 0 || index >= FCandidates.Count()) return;
-  FCandidates.Paths.erase(FCandidates.Paths.begin() + index);
-  if (FCandidates.Selected == index) FCandidates.Selected = -1;
-  else if (FCandidates.Selected > index) --FCandidates.Selected;
+  if (!FCandidates.Remove(index)) return;
   ListBox->Delete(index);
-  ListBox->SetItemIndex(FCandidates.Selected);
+  ListBox->SetItemIndex(FCandidates.Selected());
 }
 
 void TForm1::ClearCandidates() {
-  FCandidates = {};
+  FCandidates.Clear();
   ListBox->Clear();
 }
 
 void TForm1::SelectCandidate(std::int32_t index) {
-  FCandidates.Selected = index >= 0 && index < FCandidates.Count() ? index : -1;
-  ListBox->SetItemIndex(FCandidates.Selected);
+  FCandidates.Select(index);
+  ListBox->SetItemIndex(FCandidates.Selected());
 }
 
 void TForm1::WMDropFiles(HDROP drop) {
@@ -69,7 +64,7 @@ void TForm1::WMDropFiles(HDROP drop) {
     if (attr == INVALID_FILE_ATTRIBUTES || (attr & kSkipAttributes) != 0) continue;
     const std::string path(name, len);
     if (!sorvane::HasBmpExtension(path)) continue;
-    if (FCandidates.Count() <= kDropLimit) AddCandidate(path);
+    if (FCandidates.DropMayAppend()) AddCandidate(path);
   }
   handle.Finish();
   UpdateControls();
@@ -77,9 +72,9 @@ void TForm1::WMDropFiles(HDROP drop) {
 
 void TForm1::ListBoxClick(TObject*) {
   // The user moved the selection in the list box: the data takes it over.
-  FCandidates.Selected = ListBox->ItemIndex();
-  if (FCandidates.Selected < 0) return;
-  const std::string path = FCandidates.Paths[std::size_t(FCandidates.Selected)];
+  FCandidates.Select(ListBox->ItemIndex());
+  if (FCandidates.Selected() < 0) return;
+  const std::string path = FCandidates.SelectedPath();
   if (!sorvane::FileExists(path)) {
     Warn("画像が見つかりません。除外します。");
     DeleteSelected();
@@ -92,7 +87,7 @@ void TForm1::ListBoxClick(TObject*) {
 }
 
 void TForm1::DelBtnClick(TObject*) {
-  if (FCandidates.Selected >= 0) DeleteSelected();
+  if (FCandidates.Selected() >= 0) DeleteSelected();
 }
 
 void TForm1::ClrBtnClick(TObject*) {
@@ -103,7 +98,7 @@ void TForm1::ClrBtnClick(TObject*) {
 }
 
 void TForm1::DeleteSelected() {
-  DeleteCandidate(FCandidates.Selected);  // no entry is selected afterwards
+  DeleteCandidate(FCandidates.Selected());  // no entry is selected afterwards
   ClearPreview();
   UpdateControls();
 }

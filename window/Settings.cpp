@@ -54,7 +54,7 @@ void TForm1::LoadSettings() {
     WorkStr = desk.Wallpaper;
     DispType->SetItemIndex(desk.Style);
     StyleAsLoaded = desk.StoredStyle;  // after the click rules of the change
-    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(Candidates().Paths, desk.Wallpaper))
+    if (desk.Style != dsNone && desk.WallpaperFitsList() && !Listed(Candidates().Paths(), desk.Wallpaper))
       AddCandidate(desk.Wallpaper);
     // The rules cleared the check mark if "壁紙なし" was shown when the
     // file's value was put in; with the stored style in place it comes back.
@@ -69,10 +69,10 @@ void TForm1::LoadSettings() {
 
 void TForm1::SaveSettings() {
   TStoredSettings stored;
-  stored.Paths = Candidates().Paths;
+  stored.Paths = Candidates().Paths();
   stored.AutoChange = AutoChg->Checked();
   stored.Period = Freq->Position();
-  stored.Order = TChangeOrder(ChgMode->ItemIndex());
+  stored.Order = ChangeOrder();
   {  // written into a copy that replaces the file only when it holds them all
     TIniReplacement file(IniName);
     WriteStoredSettings(stored, TIniFile(file.Name(), IniName));
@@ -80,7 +80,7 @@ void TForm1::SaveSettings() {
   }
 
   TDesktopValues desk;
-  desk.Style = TDispStyle(DispType->ItemIndex());
+  desk.Style = DisplayStyle();
   desk.StoredStyle = StyleAsLoaded;
   desk.OriginX = OrgX->Text();
   desk.OriginY = OrgY->Text();
@@ -93,7 +93,7 @@ void TForm1::SaveSettings() {
     WriteDesktopValues(desk, reg);
   }
 
-  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), Candidates().Selected)) {
+  switch (WallpaperAtExecute(desk.Style, AutoChg->Checked(), Candidates().Selected())) {
     case TExecuteWallpaper::Keep:
       return;
     case TExecuteWallpaper::Remove:
@@ -102,7 +102,7 @@ void TForm1::SaveSettings() {
     case TExecuteWallpaper::Selected:
       break;
   }
-  const std::string path = Candidates().Paths[std::size_t(Candidates().Selected)];
+  const std::string path = Candidates().SelectedPath();
   if (FileExists(path)) {
     SetDeskWallpaper(path.c_str());
     return;

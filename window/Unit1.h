@@ -11,20 +11,12 @@
 #include "base/ShortStr.h"
 #include "changer/Schedule.h"
 #include "settings/DesktopValues.h"
+#include "window/CandidateList.h"
 #include "ui/Dialogs.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
 #include "ui/Menus.h"
 #include "ui/StdCtrls.h"
-
-// The candidate list as data: the full paths in the order added (duplicates
-// allowed) and the selected position, -1 for none. ListBox shows exactly
-// this; it changes only through TForm1's list methods.
-struct TCandidateList {
-  std::vector<std::string> Paths;
-  std::int32_t Selected = -1;
-  std::int32_t Count() const { return std::int32_t(Paths.size()); }
-};
 
 class TForm1 : public TForm {
  public:
@@ -135,6 +127,10 @@ class TForm1 : public TForm {
   void DispTypeClick(TObject* sender);
   void FormPaint(TObject* sender);
   void TaskBarTrayClick(TMouseButton button);
+
+  // The display style and the change order the radio groups show.
+  sorvane::TDispStyle DisplayStyle() const { return sorvane::TDispStyle(DispType->ItemIndex()); }
+  sorvane::TChangeOrder ChangeOrder() const { return sorvane::TChangeOrder(ChgMode->ItemIndex()); }
 
   // The candidate list. Each change goes to the data and to ListBox alike;
   // a selection made here runs no ListBoxClick, as one made from code never

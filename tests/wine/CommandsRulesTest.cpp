@@ -44,7 +44,7 @@ TEST_F(CommandsRules, ResultingStateForEveryStyleOriginAndAutomaticChange) {
           const bool origin = !none && setBase;
           const bool automatic = !none && autoChg;
           EXPECT_EQ(On(Form->ListBox), !none);
-          EXPECT_EQ(Form->Candidates().Selected, none ? -1 : 1);
+          EXPECT_EQ(Form->Candidates().Selected(), none ? -1 : 1);
           EXPECT_EQ(On(Form->DelBtn), !none);
           EXPECT_EQ(On(Form->ClrBtn), !none);
           EXPECT_EQ(On(Form->SetBase), style == 1);

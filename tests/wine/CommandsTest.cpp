@@ -189,8 +189,8 @@ TEST_F(Commands, CancelDiscardsEveryEdit) {
 
   Form->BtnCancelClick(nullptr);
   ASSERT_EQ(Form->Candidates().Count(), 2);
-  EXPECT_EQ(Form->Candidates().Paths[0], a);
-  EXPECT_EQ(Form->Candidates().Paths[1], b);
+  EXPECT_EQ(Form->Candidates().Paths()[0], a);
+  EXPECT_EQ(Form->Candidates().Paths()[1], b);
   EXPECT_EQ(Form->DispType->ItemIndex(), 1);
   EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->ChgMode->ItemIndex(), 0);

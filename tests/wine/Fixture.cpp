@@ -23,8 +23,8 @@ void SorvaneTest::CreateForm() {
 void SorvaneTest::TearDown() {
   // Whatever the test did, the list box shows the candidate list exactly.
   if (Form && Form->ListBox->Handle()) {
-    EXPECT_EQ(ShownLines(Form->ListBox->Handle()), Form->Candidates().Paths) << "the list box's lines";
-    EXPECT_EQ(ShownSelection(Form->ListBox->Handle()), Form->Candidates().Selected) << "the list box's selection";
+    EXPECT_EQ(ShownLines(Form->ListBox->Handle()), Form->Candidates().Paths()) << "the list box's lines";
+    EXPECT_EQ(ShownSelection(Form->ListBox->Handle()), Form->Candidates().Selected()) << "the list box's selection";
   }
   TestPlatform().Box = nullptr;
   delete App;

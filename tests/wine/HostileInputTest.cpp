@@ -45,8 +45,8 @@ TEST_F(HostileInput, GarbageBinaryAndEnormousLinesGiveTheDefaults) {
            "\r\n");
   Form->BtnCancelClick(Form->BtnCancel);
   ASSERT_EQ(Form->Candidates().Count(), 2);
-  EXPECT_EQ(Form->Candidates().Paths[0], good);
-  EXPECT_EQ(Form->Candidates().Paths[1], good);
+  EXPECT_EQ(Form->Candidates().Paths()[0], good);
+  EXPECT_EQ(Form->Candidates().Paths()[1], good);
   EXPECT_TRUE(Boxes.empty());
 }
 

@@ -20,7 +20,7 @@ class ListEditDrop : public SorvaneTest {
     SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(h), 0);
     return GlobalSize(HGLOBAL(h)) == 0;
   }
-  std::vector<std::string> Items() const { return Form->Candidates().Paths; }
+  std::vector<std::string> Items() const { return Form->Candidates().Paths(); }
   std::string Folder(const std::string& name) {
     const std::string p = TempDir() + "\\" + name;
     CreateDirectoryA(p.c_str(), nullptr);
@@ -81,8 +81,8 @@ TEST_F(ListEditDrop, OnlyVisibleBitmapFilesByTheLastDotOfTheWholeName) {
   // still runs the rules and releases the handle.
   EXPECT_TRUE(Drop({want[0], want[0]}));
   EXPECT_EQ(Form->Candidates().Count(), 8);
-  EXPECT_EQ(Form->Candidates().Paths[6], want[0]);
-  EXPECT_EQ(Form->Candidates().Paths[7], want[0]);
+  EXPECT_EQ(Form->Candidates().Paths()[6], want[0]);
+  EXPECT_EQ(Form->Candidates().Paths()[7], want[0]);
   Form->SelectCandidate(0);
   EXPECT_TRUE(Drop({hidden}));
   EXPECT_FALSE(IsWindowEnabled(Form->DelBtn->Handle()));
@@ -95,9 +95,9 @@ TEST_F(ListEditDrop, TheListGrowsTo73AtMost) {
   for (int i = 0; i < 5; ++i) five.push_back(TempFile("N" + std::to_string(i) + ".BMP"));
   EXPECT_TRUE(Drop(five));
   ASSERT_EQ(Form->Candidates().Count(), 73);
-  EXPECT_EQ(Form->Candidates().Paths[70], five[0]);
-  EXPECT_EQ(Form->Candidates().Paths[71], five[1]);
-  EXPECT_EQ(Form->Candidates().Paths[72], five[2]);
+  EXPECT_EQ(Form->Candidates().Paths()[70], five[0]);
+  EXPECT_EQ(Form->Candidates().Paths()[71], five[1]);
+  EXPECT_EQ(Form->Candidates().Paths()[72], five[2]);
   EXPECT_TRUE(Drop({five[3]}));
   EXPECT_EQ(Form->Candidates().Count(), 73);
 }
@@ -130,7 +130,7 @@ TEST_F(ListEditDrop, ANameTooLongForTheBufferIsSkippedNotCut) {
   const std::string tooLong = fits + "X.bmp";
   EXPECT_TRUE(Drop({tooLong, fits}));
   ASSERT_EQ(Form->Candidates().Count(), 1);
-  EXPECT_EQ(Form->Candidates().Paths[0], fits);
+  EXPECT_EQ(Form->Candidates().Paths()[0], fits);
 }
 
 TEST_F(ListEditDrop, RemovingOneOrAllEntries) {
@@ -146,7 +146,7 @@ TEST_F(ListEditDrop, RemovingOneOrAllEntries) {
   Form->SelectCandidate(1);
   Form->DelBtnClick(nullptr);
   EXPECT_EQ(Items(), (std::vector<std::string>{a, c}));
-  EXPECT_EQ(Form->Candidates().Selected, -1);
+  EXPECT_EQ(Form->Candidates().Selected(), -1);
   EXPECT_EQ(Form->BmpInfo->Caption(), " ");
   EXPECT_TRUE(IsWindowEnabled(Form->DelBtn->Handle()));
 
@@ -171,11 +171,11 @@ TEST_F(ListEditDrop, TheListBoxKeepsItsTopLineAndOnlyAUsersSelectionPreviews) {
   SendMessageA(list, LB_SETTOPINDEX, 10, 0);  // the user scrolls down
 
   testpics::UserSelects(Form->ListBox, 12);
-  EXPECT_EQ(Form->Candidates().Selected, 12);
+  EXPECT_EQ(Form->Candidates().Selected(), 12);
   EXPECT_EQ(Form->BmpInfo->Caption(), "原寸＝4×4");
   Form->DelBtnClick(nullptr);
   EXPECT_EQ(Form->Candidates().Count(), 29);
-  EXPECT_EQ(Form->Candidates().Paths[12], pics[13]);
+  EXPECT_EQ(Form->Candidates().Paths()[12], pics[13]);
   EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 10);
 
   // A selection from code scrolls it into view and previews nothing.
@@ -209,10 +209,10 @@ TEST_F(ListEditDrop, ALineTheListBoxRefusesJoinsNoListAndTheApplicationWindowLet
   SetWindowLongPtrA(list, GWLP_WNDPROC, LONG_PTR(gListBoxProc));
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_EQ(Boxes[0].Text, "行を挿入できません.");
-  EXPECT_TRUE(Form->Candidates().Paths.empty());  // and the list box shows none (checked at the end)
+  EXPECT_TRUE(Form->Candidates().Paths().empty());  // and the list box shows none (checked at the end)
   // Dropped on the application window, files are let go and listed nowhere.
   HDROP drop = MakeDrop({b});
   SendMessageA(App->Handle(), WM_DROPFILES, WPARAM(drop), 0);
   EXPECT_EQ(GlobalSize(drop), 0u) << "the drop handle was released";
-  EXPECT_TRUE(Form->Candidates().Paths.empty());
+  EXPECT_TRUE(Form->Candidates().Paths().empty());
 }

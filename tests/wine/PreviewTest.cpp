@@ -128,7 +128,7 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
     EXPECT_EQ(Boxes[0].Text, c.Message) << c.Name;
     EXPECT_EQ(Info(), "原寸＝40×30") << c.Name;
     EXPECT_EQ(Form->ImgView->Picture().Width(), 40) << c.Name;
-    EXPECT_EQ(Form->Candidates().Paths[at], TempDir() + "\\" + c.Name) << c.Name;
+    EXPECT_EQ(Form->Candidates().Paths()[at], TempDir() + "\\" + c.Name) << c.Name;
   }
 
   // A file that exists but cannot be opened.
@@ -176,8 +176,8 @@ TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {
   EXPECT_EQ(Boxes[0].Kind, TBoxKind::Warning);
   EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
   ASSERT_EQ(Form->Candidates().Count(), 2);
-  EXPECT_EQ(Form->Candidates().Paths[1], keep);
-  EXPECT_EQ(Form->Candidates().Selected, -1);
+  EXPECT_EQ(Form->Candidates().Paths()[1], keep);
+  EXPECT_EQ(Form->Candidates().Selected(), -1);
   EXPECT_EQ(Info(), " ");
   EXPECT_TRUE(IsBtnFace(Render(Form->ImgView).At(84, 56)));
 

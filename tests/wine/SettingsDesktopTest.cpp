@@ -148,7 +148,7 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   Reload();
   Reload();
   ASSERT_EQ(Form->Candidates().Count(), 81);
-  EXPECT_EQ(Form->Candidates().Paths[80], gone);
+  EXPECT_EQ(Form->Candidates().Paths()[80], gone);
   SetDesktopValue("Wallpaper", gone + "p");
   Reload();
   EXPECT_EQ(Form->Candidates().Count(), 80);
@@ -285,7 +285,7 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   EXPECT_EQ(Boxes[1].Kind, TBoxKind::Warning);
   EXPECT_EQ(Boxes[1].Text, "この画像を壁紙候補から除外します");
   EXPECT_EQ(Form->Candidates().Count(), 1);
-  EXPECT_EQ(Form->Candidates().Paths[0], sea);
+  EXPECT_EQ(Form->Candidates().Paths()[0], sea);
   EXPECT_EQ(gWallpaperCalls.size(), 1u);
   EXPECT_NE(ReadIni().find("2=" + gone), std::string::npos);
 

@@ -89,7 +89,7 @@ TEST_F(SettingsFile, FirstRunGivesTheDefaultsAndWritesNothing) {
   Form->ChgMode->SetItemIndex(0);
   Form->ListPos = 5;
   Reload();
-  EXPECT_EQ(Form->Candidates().Paths, std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
+  EXPECT_EQ(Form->Candidates().Paths(), std::vector<std::string>{"C:\\nowhere\\Old Wall.bmp"});
   EXPECT_EQ(Form->Freq->Position(), 1);
   EXPECT_EQ(Form->FreqMin, 1);
   EXPECT_EQ(Form->ListPos, 0);
@@ -117,7 +117,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   SetCurrentDirectoryA(TempDir().c_str());
   Reload();
   SetCurrentDirectoryA(cwd);
-  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{a, b, "s", wall}));
+  EXPECT_EQ(Form->Candidates().Paths(), (std::vector<std::string>{a, b, "s", wall}));
   EXPECT_TRUE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1440);
   EXPECT_EQ(Form->FreqView->Text(), "1440");
@@ -129,7 +129,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   DeleteFileA(gone.c_str());
   WriteIni(ListSection({a, gone, a, c}, "-4"));
   Reload();
-  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{a, a, c, wall}));
+  EXPECT_EQ(Form->Candidates().Paths(), (std::vector<std::string>{a, a, c, wall}));
 
   // Paths up to 1023 bytes are read in full before the cut to 255; a
   // longer file value arrives cut at 1023 bytes, then at 255.
@@ -138,7 +138,7 @@ TEST_F(SettingsFile, ALoadListsTheEntriesWhoseFilesExistAndTakesTheFreqValues) {
   TempFile(plain.substr(dir.size()));
   WriteIni(ListSection({plain + std::string(2000, 'z')}, "1"));
   Reload();
-  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{plain, wall}));
+  EXPECT_EQ(Form->Candidates().Paths(), (std::vector<std::string>{plain, wall}));
   EXPECT_TRUE(Boxes.empty());
 }
 
@@ -156,7 +156,7 @@ TEST_F(SettingsFile, OnlyAPictureDeletedFromItsFolderLeavesTheListAtLoad) {
   const std::string there = TempFile("there.bmp");
   WriteIni(ListSection({unmounted, deleted, noFolder, there}, "4"));
   CreateForm();
-  EXPECT_EQ(Form->Candidates().Paths, (std::vector<std::string>{unmounted, noFolder, there}));
+  EXPECT_EQ(Form->Candidates().Paths(), (std::vector<std::string>{unmounted, noFolder, there}));
 
   // Execute keeps them for when their drive or folder is back.
   Guarded(Form, [&] { Form->SaveSettings(); });
@@ -325,7 +325,7 @@ TEST_F(SettingsFile, AFullDiskLeavesTheOldFileByteForByteAndSaysSo) {
   SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
   Pump();
   EXPECT_TRUE(Boxes.empty());
-  EXPECT_EQ(sorvane::ReadStoredSettings(sorvane::TIniFile(ini)).Paths, Form->Candidates().Paths);
+  EXPECT_EQ(sorvane::ReadStoredSettings(sorvane::TIniFile(ini)).Paths, Form->Candidates().Paths());
   EXPECT_TRUE(Form->Timer->Enabled());
   DeleteFileA(ini.c_str());
 
@@ -335,7 +335,7 @@ TEST_F(SettingsFile, AFullDiskLeavesTheOldFileByteForByteAndSaysSo) {
   SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
   Pump();
   EXPECT_TRUE(Boxes.empty());
-  EXPECT_EQ(sorvane::ReadStoredSettings(sorvane::TIniFile(Form->IniName)).Paths, Form->Candidates().Paths);
+  EXPECT_EQ(sorvane::ReadStoredSettings(sorvane::TIniFile(Form->IniName)).Paths, Form->Candidates().Paths());
   EXPECT_EQ(Names(names + "\\*").size(), 4u) << "., .., MOUNTED and SORVANE.INI";
   EXPECT_EQ(Names(std::string(temp) + "*"), tempBefore) << "no copy left in the temporary folder";
   DeleteFileA(Form->IniName.c_str());
@@ -372,7 +372,7 @@ TEST_F(SettingsFile, ASavedListOfShiftJisPathsComesBackWhole) {
   Form->SetFreq(3);
   Form->ChgMode->SetItemIndex(1);
   Reload();
-  EXPECT_EQ(Form->Candidates().Paths, paths);
+  EXPECT_EQ(Form->Candidates().Paths(), paths);
   EXPECT_EQ(Form->DispType->ItemIndex(), 2);
   EXPECT_TRUE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->Freq->Position(), 1440);
