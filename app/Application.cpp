@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/WarnBox.h"
@@ -38,9 +39,10 @@ TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(n
   FIcon = LoadIconA(FInstance, "MAINICON");
   sorvane::RegisterWindowClass(kAppClass, WndProc, 0, FIcon, LoadCursor(nullptr, IDC_ARROW));
   // Zero size, centred: it carries the taskbar button and is never seen.
-  FHandle = CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                            nullptr, FInstance, nullptr);
+  FHandle.Reset(CreateWindowExA(0, kAppClass, "",
+                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                                nullptr, FInstance, nullptr));
   SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
   HMENU sys = GetSystemMenu(FHandle, FALSE);
   DeleteMenu(sys, SC_MAXIMIZE, MF_BYCOMMAND);
@@ -49,11 +51,8 @@ TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(n
 
 TApplication::~TApplication() {
   DestroyComponents();  // the main form and everything it owns
-  for (const TFontEntry& f : FFonts) DeleteObject(f.Handle);
-  if (FHandle) {
-    SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
-    DestroyWindow(FHandle);
-  }
+  if (FHandle) SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+  FHandle.Reset();
   if (Application == this) Application = nullptr;
   if (Host == this) Host = nullptr;
 }
@@ -65,8 +64,22 @@ HFONT TApplication::Font(const char* face, int height, unsigned char style) {
   HFONT h = CreateFontA(-height, 0, 0, 0, (style & 1) ? FW_BOLD : FW_NORMAL, (style & 2) ? TRUE : FALSE, FALSE, FALSE,
                         SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, face);
-  FFonts.push_back({face, height, style, h});
+  FFonts.push_back({face, height, style, TGdiObject<HFONT>(h)});
   return h;
+}
+
+HBRUSH TApplication::Brush(COLORREF rgb) {
+  constexpr std::size_t kKept = 16;
+  for (auto it = FBrushes.begin(); it != FBrushes.end(); ++it)
+    if (it->Color == rgb) {
+      std::rotate(it, it + 1, FBrushes.end());
+      return FBrushes.back().Handle;
+    }
+  // A brush handed out is used at once (a paint, a control's colour
+  // message), so the one used longest ago can go.
+  if (FBrushes.size() >= kKept) FBrushes.erase(FBrushes.begin());
+  FBrushes.push_back({rgb, TGdiObject<HBRUSH>(CreateSolidBrush(rgb))});
+  return FBrushes.back().Handle;
 }
 
 void TApplication::SetTitle(const std::string& title) {
@@ -221,10 +234,12 @@ LRESULT TApplication::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       OnSettingChange(this);
       break;
-    case WM_DROPFILES:
-      // Drops are accepted here too, but only the main window's are used.
-      DragFinish(HDROP(wParam));
+    case WM_DROPFILES: {
+      // Drops are accepted here too, but only the main window's are used:
+      // this one is let go at once.
+      const TOwned<HDROP, DragFinish> unused{HDROP(wParam)};
       return 0;
+    }
     default:
       break;
   }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
 #include "ui/Component.h"
 #include "ui/Host.h"
 
@@ -40,7 +41,7 @@ class TApplication : public TComponent, public THost {
   // Creates the form; the first one created becomes the main form.
   template <class F>
   F* CreateForm() {
-    F* f = new F(this);
+    F* f = Make<F>();
     if (!FMainForm) FMainForm = f;
     f->Create();  // window, components, OnCreate
     return f;
@@ -52,6 +53,8 @@ class TApplication : public TComponent, public THost {
   // A font of the Shift-JIS character set, created once per face, height
   // (pixels) and style and kept until the application ends.
   HFONT Font(const char* face, int height, unsigned char style) override;
+  // The last few colours asked for, each brush made once.
+  HBRUSH Brush(COLORREF rgb) override;
 
   // Reads and dispatches every message now waiting in the queue.
   void ProcessMessages() override;
@@ -76,8 +79,8 @@ class TApplication : public TComponent, public THost {
   bool IsDialogMsg(MSG& msg);
 
   HINSTANCE FInstance;
-  HWND FHandle = nullptr;
-  HICON FIcon = nullptr;
+  TOwned<HWND, DestroyWindow> FHandle;
+  HICON FIcon = nullptr;  // a resource's: the system keeps it
   std::string FTitle;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
@@ -86,9 +89,14 @@ class TApplication : public TComponent, public THost {
     std::string Face;
     int Height;
     unsigned char Style;
-    HFONT Handle;
+    TGdiObject<HFONT> Handle;
   };
   std::vector<TFontEntry> FFonts;
+  struct TBrushEntry {
+    COLORREF Color;
+    TGdiObject<HBRUSH> Handle;
+  };
+  std::vector<TBrushEntry> FBrushes;  // the one used last at the end
   HWND FFocusBeforeMinimize = nullptr;  // given the focus back on restore
 };
 

@@ -16,20 +16,15 @@ constexpr std::size_t kReadChunk = 8u << 20;
 }  // namespace
 
 TFileReader::TFileReader(const std::string& path) : FPath(path) {
-  FHandle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (FHandle == INVALID_HANDLE_VALUE) CannotRead();
+  FHandle.Reset(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!FHandle) CannotRead();
   DWORD high = 0;
   const DWORD size = GetFileSize(FHandle, &high);
-  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxFileBytes) {
-    CloseHandle(FHandle);
-    CannotRead();
-  }
+  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxFileBytes) CannotRead();
   FSize = size;
   Platform().BeforeFileRead(FHandle);
 }
-
-TFileReader::~TFileReader() { CloseHandle(FHandle); }
 
 void TFileReader::CannotRead() const { throw EError(FormatS("ﾌｧｲﾙ %s は開けません", FPath)); }
 
@@ -56,12 +51,8 @@ void TFileReader::Seek(std::size_t offset) {
 
 THeapBytes::THeapBytes(std::size_t n, const TFileReader& forFile) : FSize(n) {
   if (n == 0) return;
-  FData = static_cast<unsigned char*>(HeapAlloc(GetProcessHeap(), 0, n));
+  FData.Reset(HeapAlloc(GetProcessHeap(), 0, n));
   if (!FData) forFile.CannotRead();
-}
-
-THeapBytes::~THeapBytes() {
-  if (FData) HeapFree(GetProcessHeap(), 0, FData);
 }
 
 TFileBytes::TFileBytes(const std::string& path) : FReader(path), FBytes(FReader.Size(), FReader) {

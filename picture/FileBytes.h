@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+#include "base/Handle.h"
+
 namespace sorvane {
 
 // One picture file open for reading from its start. Every failure raises
@@ -17,7 +19,6 @@ namespace sorvane {
 class TFileReader {
  public:
   explicit TFileReader(const std::string& path);
-  ~TFileReader();
   TFileReader(const TFileReader&) = delete;
   TFileReader& operator=(const TFileReader&) = delete;
 
@@ -31,7 +32,7 @@ class TFileReader {
 
  private:
   std::string FPath;
-  HANDLE FHandle = INVALID_HANDLE_VALUE;
+  TFileHandle FHandle;
   std::size_t FSize = 0;
   std::size_t FAt = 0;
 };
@@ -42,14 +43,16 @@ class THeapBytes {
  public:
   // n bytes, not cleared; raises like the reader when they cannot be had.
   THeapBytes(std::size_t n, const TFileReader& forFile);
-  ~THeapBytes();
-  THeapBytes(const THeapBytes&) = delete;
-  THeapBytes& operator=(const THeapBytes&) = delete;
-  unsigned char* data() const { return FData; }
+  unsigned char* data() const { return static_cast<unsigned char*>(FData.Get()); }
   std::size_t size() const { return FSize; }
 
  private:
-  unsigned char* FData = nullptr;
+  struct THeapRelease {
+    using Type = void*;
+    static void* None() { return nullptr; }
+    static void Release(void* p) { HeapFree(GetProcessHeap(), 0, p); }
+  };
+  THandle<THeapRelease> FData;
   std::size_t FSize = 0;
 };
 

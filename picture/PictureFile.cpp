@@ -19,38 +19,16 @@ const char kInvalidIcon[] = "ｱｲｺﾝｲﾒｰｼﾞが不正です";
 const char kInvalidMetafile[] = "ﾒﾀﾌｧｲﾙが不正です";
 
 int ScreenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int ppi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
+  const int ppi = GetDeviceCaps(TScreenDC(GetDC(nullptr)), LOGPIXELSX);
   return ppi > 0 ? ppi : 96;
 }
-
-// Deletes a bitmap unless it is given away.
-class TBitmapGuard {
- public:
-  explicit TBitmapGuard(HBITMAP h) : FH(h) {}
-  ~TBitmapGuard() {
-    if (FH) DeleteObject(FH);
-  }
-  TBitmapGuard(const TBitmapGuard&) = delete;
-  TBitmapGuard& operator=(const TBitmapGuard&) = delete;
-  HBITMAP Get() const { return FH; }
-  HBITMAP Release() {
-    HBITMAP h = FH;
-    FH = nullptr;
-    return h;
-  }
-
- private:
-  HBITMAP FH;
-};
 
 // A device-independent bitmap section made from a bitmap file. Every header
 // field is checked against the file before it is used, so a truncated or
 // damaged file gives the bitmap error and never a wild read or a huge
 // allocation. The headers are read first; uncompressed pixels then go
 // straight from the file into the section, with no copy of the file.
-HBITMAP BitmapFromFile(TFileReader& f, int& width, int& height) {
+TGdiObject<HBITMAP> BitmapFromFile(TFileReader& f, int& width, int& height) {
   unsigned char head[kBitmapHeadBytes];
   const std::size_t headBytes = f.Size() < sizeof head ? f.Size() : sizeof head;
   f.Read(head, headBytes);
@@ -83,7 +61,8 @@ HBITMAP BitmapFromFile(TFileReader& f, int& width, int& height) {
   const std::size_t packedSize = layout.PixelBytes;
 
   void* pixels = nullptr;
-  TBitmapGuard bmp(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0));
+  TGdiObject<HBITMAP> bmp(
+      CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0));
   if (!pixels) throw EError(kInvalidBitmap);
   f.Seek(pixelsAt);
   if (rle) {
@@ -94,10 +73,8 @@ HBITMAP BitmapFromFile(TFileReader& f, int& width, int& height) {
     rleInfo.h.biCompression = compression;
     rleInfo.h.biSizeImage = DWORD(packedSize);
     std::memset(pixels, 0, std::size_t(unpacked));
-    HDC screen = GetDC(nullptr);
-    const int lines = SetDIBits(screen, bmp.Get(), 0, UINT(absH), packed.data(),
+    const int lines = SetDIBits(TScreenDC(GetDC(nullptr)), bmp, 0, UINT(absH), packed.data(),
                                 reinterpret_cast<BITMAPINFO*>(&rleInfo), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
     if (lines == 0) throw EError(kInvalidBitmap);
   } else {
     f.Read(pixels, std::size_t(unpacked));
@@ -105,32 +82,31 @@ HBITMAP BitmapFromFile(TFileReader& f, int& width, int& height) {
   GdiFlush();
   width = int(w);
   height = int(absH);
-  return bmp.Release();
+  return bmp;
 }
 
 // The first image of an icon file.
-HICON IconFromFile(const TFileBytes& f, int& width, int& height) {
+TIconHandle IconFromFile(const TFileBytes& f, int& width, int& height) {
   const unsigned char* const b = f.data();
   if (f.size() < 6 + 16 || LeU16(b, 0) != 0 || LeU16(b, 2) != 1 || LeU16(b, 4) == 0) throw EError(kInvalidIcon);
   const std::uint32_t size = LeU32(b, 6 + 8);
   const std::uint32_t offset = LeU32(b, 6 + 12);
   if (offset > f.size() || size > f.size() - offset || size < sizeof(BITMAPINFOHEADER)) throw EError(kInvalidIcon);
   const int cx = f[6] ? f[6] : 256, cy = f[7] ? f[7] : 256;
-  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(f.data() + offset), size, TRUE, 0x00030000, cx, cy,
-                                        LR_DEFAULTCOLOR);
+  TIconHandle icon(CreateIconFromResourceEx(const_cast<BYTE*>(f.data() + offset), size, TRUE, 0x00030000, cx, cy,
+                                            LR_DEFAULTCOLOR));
   if (!icon) throw EError(kInvalidIcon);
   ICONINFO ii{};
   BITMAP bm{};
   if (GetIconInfo(icon, &ii)) {
-    if (ii.hbmColor && GetObjectA(ii.hbmColor, sizeof bm, &bm)) {
+    const TGdiObject<HBITMAP> color(ii.hbmColor), mask(ii.hbmMask);  // the copies the call made
+    if (color && GetObjectA(color, sizeof bm, &bm)) {
       width = bm.bmWidth;
       height = bm.bmHeight;
-    } else if (ii.hbmMask && GetObjectA(ii.hbmMask, sizeof bm, &bm)) {
+    } else if (mask && GetObjectA(mask, sizeof bm, &bm)) {
       width = bm.bmWidth;
       height = bm.bmHeight / 2;
     }
-    if (ii.hbmColor) DeleteObject(ii.hbmColor);
-    if (ii.hbmMask) DeleteObject(ii.hbmMask);
   }
   if (width <= 0 || height <= 0) {
     width = cx;
@@ -148,12 +124,12 @@ void FrameToPixels(const RECTL& frame, int& width, int& height) {
   if (height < 0) height = -height;
 }
 
-HENHMETAFILE EnhMetafileFromFile(const TFileBytes& f, int& width, int& height) {
+TMetafileHandle EnhMetafileFromFile(const TFileBytes& f, int& width, int& height) {
   const unsigned char* const b = f.data();
   if (f.size() < sizeof(ENHMETAHEADER) || LeU32(b, 0) != EMR_HEADER || LeU32(b, 40) != ENHMETA_SIGNATURE ||
       LeU32(b, 48) > f.size() || LeU32(b, 48) < sizeof(ENHMETAHEADER))
     throw EError(kInvalidMetafile);
-  HENHMETAFILE emf = SetEnhMetaFileBits(LeU32(b, 48), f.data());
+  TMetafileHandle emf(SetEnhMetaFileBits(LeU32(b, 48), f.data()));
   if (!emf) throw EError(kInvalidMetafile);
   ENHMETAHEADER hdr{};
   GetEnhMetaFileHeader(emf, sizeof hdr, &hdr);
@@ -163,7 +139,7 @@ HENHMETAFILE EnhMetafileFromFile(const TFileBytes& f, int& width, int& height) {
 
 // A Windows metafile, with or without the placeable header, converted to an
 // enhanced one.
-HENHMETAFILE WinMetafileFromFile(const TFileBytes& f, int& width, int& height) {
+TMetafileHandle WinMetafileFromFile(const TFileBytes& f, int& width, int& height) {
   const unsigned char* const b = f.data();
   constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
   constexpr std::size_t kPlaceableSize = 22;
@@ -194,7 +170,7 @@ HENHMETAFILE WinMetafileFromFile(const TFileBytes& f, int& width, int& height) {
     mfp.xExt = MulDiv(std::abs(right - left), 2540, inch);
     mfp.yExt = MulDiv(std::abs(bottom - top), 2540, inch);
   }
-  HENHMETAFILE emf = SetWinMetaFileBits(UINT(bytes), f.data() + at, nullptr, placeable ? &mfp : nullptr);
+  TMetafileHandle emf(SetWinMetaFileBits(UINT(bytes), f.data() + at, nullptr, placeable ? &mfp : nullptr));
   if (!emf) throw EError(kInvalidMetafile);
   if (!placeable) {
     ENHMETAHEADER hdr{};

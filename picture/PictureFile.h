@@ -4,17 +4,18 @@
 
 #include <string>
 
+#include "base/Handle.h"
 #include "picture/FileKind.h"
 
 namespace sorvane {
 
 // A loaded picture; exactly the handle of its format is set (a bitmap's may be
-// null: an empty bitmap file is an empty bitmap). The caller takes ownership.
+// none: an empty bitmap file is an empty bitmap).
 struct TLoadedPicture {
   TPictureFormat Format = TPictureFormat::Unknown;
-  HBITMAP Bitmap = nullptr;
-  HICON Icon = nullptr;
-  HENHMETAFILE Metafile = nullptr;  // wmf files are converted to enhanced ones
+  TGdiObject<HBITMAP> Bitmap;
+  TIconHandle Icon;
+  TMetafileHandle Metafile;  // wmf files are converted to enhanced ones
   int Width = 0, Height = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/Error.h"
+#include "base/Handle.h"
 #include "base/Mbcs.h"
 #include "settings/IniSection.h"
 #include "settings/PathFolder.h"
@@ -84,9 +85,8 @@ bool MakeCopy(const std::string& file, bool fileIsThere, const std::string& copy
   if (fileIsThere) {
     made = CopyFileA(file.c_str(), copy.c_str(), FALSE) != 0;
   } else {
-    HANDLE h = CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    made = h != INVALID_HANDLE_VALUE;
-    if (made) CloseHandle(h);
+    made = bool(TFileHandle(
+        CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
   }
   if (!made) DeleteFileA(copy.c_str());
   return made;
@@ -128,20 +128,6 @@ bool Overwrite(HANDLE h, const std::string& bytes) {
   EndAt(h, old.size());
   return false;
 }
-
-class THandle {
- public:
-  explicit THandle(HANDLE h) : FH(h) {}
-  ~THandle() {
-    if (FH != INVALID_HANDLE_VALUE) CloseHandle(FH);
-  }
-  THandle(const THandle&) = delete;
-  THandle& operator=(const THandle&) = delete;
-  HANDLE Get() const { return FH; }
-
- private:
-  HANDLE FH;
-};
 
 }  // namespace
 
@@ -185,9 +171,9 @@ void TIniReplacement::Commit(const TStoredSettings& s) {
     return;
   }
   {
-    THandle h(CreateFileA(FCopy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (h.Get() != INVALID_HANDLE_VALUE) FlushFileBuffers(h.Get());
+    const TFileHandle h(CreateFileA(FCopy.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (h) FlushFileBuffers(h);
   }
   if (!MoveFileExA(FCopy.c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) Failed();
   FCopy.clear();
@@ -196,15 +182,15 @@ void TIniReplacement::Commit(const TStoredSettings& s) {
 void TIniReplacement::OverwriteFile() const {
   std::string bytes;
   {
-    THandle copy(CreateFileA(FCopy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (copy.Get() == INVALID_HANDLE_VALUE || !ReadAll(copy.Get(), bytes)) Failed();
+    const TFileHandle copy(CreateFileA(FCopy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!copy || !ReadAll(copy, bytes)) Failed();
   }
   bool done;
   {
-    THandle h(CreateFileA(FFileName.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                          FFileWasThere ? OPEN_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (h.Get() == INVALID_HANDLE_VALUE) Failed();
-    done = Overwrite(h.Get(), bytes);
+    const TFileHandle h(CreateFileA(FFileName.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    FFileWasThere ? OPEN_EXISTING : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h) Failed();
+    done = Overwrite(h, bytes);
   }
   if (done) return;
   if (!FFileWasThere) DeleteFileA(FFileName.c_str());

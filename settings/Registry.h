@@ -7,33 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Handle.h"
 #include "settings/DesktopValues.h"
 
 namespace sorvane {
-
-// One open registry key, closed (without a flush) when the object goes.
-class TRegKey {
- public:
-  TRegKey() = default;
-  ~TRegKey() { Close(); }
-  TRegKey(const TRegKey&) = delete;
-  TRegKey& operator=(const TRegKey&) = delete;
-
-  HKEY Get() const { return FKey; }
-  explicit operator bool() const { return FKey != nullptr; }
-  // Takes over a key that an opening call has just returned.
-  void Reset(HKEY key) {
-    Close();
-    FKey = key;
-  }
-  void Close() {
-    if (FKey) RegCloseKey(FKey);
-    FKey = nullptr;
-  }
-
- private:
-  HKEY FKey = nullptr;
-};
 
 // "Control panel" of the current user, opened (created when missing) for one
 // half of LoadSettings or SaveSettings; each value goes through the subkey

@@ -6,13 +6,14 @@
 #include "ui/Host.h"
 #include "base/Error.h"
 #include "base/Mbcs.h"
-#include "ui/WindowClass.h"
 
 namespace {
 constexpr std::size_t kTipsMax = 255;
 constexpr std::size_t kSzTipMax = sizeof(TNotifyIconDataV1::szTip) - 1;
 constexpr UINT kIconId = 1;
-const char kWindowClass[] = "TTaskBarWindow";
+// The caption of the component's utility window, by which a second start
+// finds it.
+const char kWindowName[] = "TTaskBar";
 // An icon the shell refused is added again from this timer: every 2 s for
 // the first 2 minutes (a shell still starting at sign-in), then every minute.
 constexpr UINT_PTR kRetryTimer = 1;
@@ -33,42 +34,32 @@ void TIcon::Assign(HICON h) {
     copy = CopyIcon(h);
     if (!copy) throw EError("ｱｲｺﾝｲﾒｰｼﾞが不正です");
   }
-  Clear();
-  FHandle = copy;
+  FHandle.Reset(copy);
   OnChange(nullptr);
 }
 
-void TIcon::Clear() {
-  if (FHandle) DestroyIcon(FHandle);
-  FHandle = nullptr;
-}
+void TIcon::Clear() { FHandle.Reset(); }
 
 // ----------------------------------------------------------------- TTaskBar
 
 TTaskBar::TTaskBar(TComponent* owner) : TComponent(owner) {
-  sorvane::RegisterWindowClass(kWindowClass, WindowProc);
-  // Zero size, never shown: it only receives the shell's callbacks. The
-  // creation parameter routes even the first messages to TrayWndProc.
-  CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                  GetModuleHandleA(nullptr), this);
-  // Run elevated, the icon still comes back after a new shell.
-  if (FWindow) sorvane::Platform().AllowMessage(FWindow, TaskbarCreated());
+  // Top-level, so that it hears the shell's broadcast of a new taskbar.
+  if (HWND window = FWindow.Make(TSinkKind::TopLevel, kWindowName))
+    // Run elevated, the icon still comes back after a new shell.
+    sorvane::Platform().AllowMessage(window, TaskbarCreated());
   FEnableTaskBar = -1;
   FEnableTaskTray = -1;
   FTips.clear();
   FIcon = std::make_unique<TIcon>();
   FIcon->OnChange = Bind<&TTaskBar::IconChanged>(this);
-  FThread = new TTm(this);
+  FThread = std::make_unique<TTm>(this);
 }
 
 TTaskBar::~TTaskBar() {
   StopAnimation();
   DeleteTrayIcon();
-  delete FThread;
-  FThread = nullptr;
+  FThread.reset();
   FIcon.reset();
-  FAnimList = {};
-  if (FWindow) DestroyWindow(FWindow);
 }
 
 HICON TTaskBar::ChosenIcon() const {
@@ -90,7 +81,7 @@ void TTaskBar::AddTrayIcon() {
   if (Designing()) return;
   TLock lock(FIconDataLock);
   FIconData.cbSize = sizeof FIconData;
-  FIconData.hWnd = FWindow;
+  FIconData.hWnd = FWindow.Handle();
   FIconData.uID = kIconId;
   FIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   FIconData.uCallbackMessage = WM_TRAYNOTIFY;
@@ -102,10 +93,10 @@ void TTaskBar::AddTrayIcon() {
   if (Notify(NIM_ADD)) FIconShown = true;
   else if (!FIconShown) FIconShown = Notify(NIM_MODIFY);
   if (FIconShown) {
-    if (FRetries) KillTimer(FWindow, kRetryTimer);
+    if (FRetries) KillTimer(FWindow.Handle(), kRetryTimer);
     FRetries = 0;
   } else {
-    SetTimer(FWindow, kRetryTimer, FRetries < kQuickRetries ? kQuickRetryMs : kSlowRetryMs, nullptr);
+    SetTimer(FWindow.Handle(), kRetryTimer, FRetries < kQuickRetries ? kQuickRetryMs : kSlowRetryMs, nullptr);
     ++FRetries;
   }
 }
@@ -123,7 +114,7 @@ void TTaskBar::DeleteTrayIcon() {
   TLock lock(FIconDataLock);
   Notify(NIM_DELETE);
   FIconShown = false;
-  if (FRetries && FWindow) KillTimer(FWindow, kRetryTimer);
+  if (FRetries && FWindow.Handle()) KillTimer(FWindow.Handle(), kRetryTimer);
   FRetries = 0;
 }
 
@@ -194,23 +185,7 @@ void TTaskBar::Loaded() {
 
 // ---------------------------------------------------------------- messages
 
-LRESULT CALLBACK TTaskBar::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TTaskBar*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (msg == WM_NCCREATE) {
-    self = static_cast<TTaskBar*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->FWindow = wnd;
-    SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(self));
-  }
-  if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
-  const LRESULT r = self->TrayWndProc(msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
-    self->FWindow = nullptr;
-  }
-  return r;
-}
-
-LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TTaskBar::SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // The shell's notification area was created anew (Explorer restarted),
   // or a second start of the program asks for the icon: it is added again
   // as it stands.
@@ -223,7 +198,7 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (FEnableTaskTray.load()) AddTrayIcon();
     return 0;
   }
-  if (msg != WM_TRAYNOTIFY) return DefWindowProcA(FWindow, msg, wParam, lParam);
+  if (msg != WM_TRAYNOTIFY) return DefWindowProcA(wnd, msg, wParam, lParam);
   // While one of the program's boxes is open the icon starts nothing: a
   // click only brings the box to the front.
   if (Host && Host->ModalActive()) {
@@ -259,8 +234,8 @@ LRESULT TTaskBar::TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TTaskBar::AskForIconAgain(HWND appWindow) {
   const DWORD thread = GetWindowThreadProcessId(appWindow, nullptr);
-  for (HWND w = FindWindowExA(nullptr, nullptr, kWindowClass, nullptr); w;
-       w = FindWindowExA(nullptr, w, kWindowClass, nullptr))
+  for (HWND w = FindWindowExA(nullptr, nullptr, TUtilWindow::kClassName, kWindowName); w;
+       w = FindWindowExA(nullptr, w, TUtilWindow::kClassName, kWindowName))
     if (GetWindowThreadProcessId(w, nullptr) == thread) PostMessageA(w, TaskbarCreated(), 0, 0);
 }
 

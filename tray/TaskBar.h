@@ -13,9 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
 #include "tray/Sync.h"
+#include "tray/Tm.h"
 #include "ui/Component.h"
 #include "ui/Menus.h"
+#include "ui/UtilWindow.h"
 
 enum TMouseButton : int { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
 using TTrayEvent = TEvent<TMouseButton>;
@@ -44,10 +47,9 @@ static_assert(offsetof(TNotifyIconDataV1, szTip) == 24);
 class TIcon {
  public:
   TIcon() = default;
-  ~TIcon() { Clear(); }
   TIcon(const TIcon&) = delete;
   TIcon& operator=(const TIcon&) = delete;
-  bool Empty() const { return FHandle == nullptr; }
+  bool Empty() const { return !FHandle; }
   HICON Handle() const { return FHandle; }
   // Takes a copy of h's image (h stays the caller's); null empties the icon.
   // Either way OnChange runs. A handle that cannot be copied raises and
@@ -58,10 +60,8 @@ class TIcon {
   TNotifyEvent OnChange;
 
  private:
-  HICON FHandle = nullptr;
+  TIconHandle FHandle;
 };
-
-class TTaskBar;
 
 // One animation frame: its own picture and how long it stays.
 struct TTrayFrame {
@@ -69,52 +69,7 @@ struct TTrayFrame {
   std::uint32_t Delay = 0;  // milliseconds
 };
 
-// The animation worker. It is created at rest and its thread is created on
-// the first Start only, so a worker that is never started costs nothing.
-// While running it blocks on an event whenever it has nothing to show and
-// is woken by the component (frames added, tray switched on), so it never
-// polls.
-class TTm {
- public:
-  explicit TTm(TTaskBar* owner);
-  // A running worker is asked to stop and waited for; a worker at rest
-  // takes no further step.
-  ~TTm();
-  TTm(const TTm&) = delete;
-  TTm& operator=(const TTm&) = delete;
-
-  void Start();
-  // Returns once the worker is at rest: outside a step and beginning none.
-  void Rest();
-  bool Running() const;
-  // Re-examine the frame list and the tray switch (they changed).
-  void Wake();
-  // Runs change() while no step is under way, so the worker never sees a
-  // frame list half changed or a frame being freed.
-  template <class Fn>
-  void Exclusive(Fn&& change) {
-    Hold();
-    struct Unhold {
-      TTm* Tm;
-      ~Unhold() { Tm->Release(); }
-    } unhold{this};
-    change();
-  }
-
-  TTaskBar* FTaskBar;
-  std::int32_t FFrameIndex = 0;
-
- private:
-  void Hold();
-  void Release();
-  void Execute();
-  static DWORD WINAPI ThreadProc(LPVOID self);
-  bool CanStep() const;
-  struct Impl;
-  std::unique_ptr<Impl> FImpl;
-};
-
-class TTaskBar : public TComponent {
+class TTaskBar : public TComponent, private TMessageSink {
  public:
   explicit TTaskBar(TComponent* owner);
   ~TTaskBar() override;
@@ -144,11 +99,11 @@ class TTaskBar : public TComponent {
   // Rests the worker, then frees every frame, last first.
   void StopAnimation();
   std::size_t FrameCount() const { return FAnimList.size(); }
-  const TTrayFrame* Frame(std::size_t i) const { return FAnimList[i]; }
-  TTm* Thread() const { return FThread; }
+  const TTrayFrame* Frame(std::size_t i) const { return FAnimList[i].get(); }
+  TTm* Thread() const { return FThread.get(); }
 
   const TNotifyIconDataV1& IconData() const { return FIconData; }
-  HWND Window() const { return FWindow; }
+  HWND Window() const { return FWindow.Handle(); }
 
   // Asks the component of the program whose application window this is (in
   // another process) to add its icon again, as after a new shell.
@@ -163,9 +118,8 @@ class TTaskBar : public TComponent {
   void ModifyTrayIcon();
   void DeleteTrayIcon();
   void IconChanged(TObject* sender);
-  LRESULT TrayWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   void PopupAt(TPopupMenu* TTaskBar::*menu, POINT pt);
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   HICON ChosenIcon() const;
   void CopyTip();
   bool Notify(DWORD message);
@@ -177,7 +131,7 @@ class TTaskBar : public TComponent {
   std::atomic<std::int32_t> FEnableTaskTray{-1};  // also read by the worker
   std::unique_ptr<TIcon> FIcon;
   std::string FTips;
-  HWND FWindow = nullptr;
+  TUtilWindow FWindow{this};  // receives the shell's callbacks
   bool FIconShown = false;  // the shell took the icon (UI thread only)
   int FRetries = 0;         // adds tried again since the shell last refused
 
@@ -188,8 +142,8 @@ class TTaskBar : public TComponent {
   TPopupMenu* FPopupMenuLeft = nullptr;
   TPopupMenu* FPopupMenuMiddle = nullptr;
   TPopupMenu* FPopupMenuRight = nullptr;
-  std::vector<TTrayFrame*> FAnimList;
-  TTm* FThread = nullptr;
+  std::vector<std::unique_ptr<TTrayFrame>> FAnimList;
+  std::unique_ptr<TTm> FThread;
   // Writing FIconData and sending it is one act on either thread.
   TCriticalSection FIconDataLock;
 };

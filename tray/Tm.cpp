@@ -8,19 +8,15 @@
 // Wake (auto-reset) tells the worker to look again; StepDone (manual-reset)
 // is set whenever no step is under way.
 struct TTm::Impl {
-  HANDLE Thread = nullptr;  // created on the first Start
+  TKernelHandle Thread;  // created on the first Start
   TCriticalSection Lock;
-  HANDLE Wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  HANDLE StepDone = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  TKernelHandle Wake{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
+  TKernelHandle StepDone{CreateEventA(nullptr, TRUE, TRUE, nullptr)};
   std::atomic<bool> Run{false};   // not at rest
   std::atomic<bool> Stop{false};  // the loop is to end
   std::atomic<int> Holds{0};      // changes waiting for the end of a step
   bool InStep = false;
 
-  ~Impl() {
-    CloseHandle(Wake);
-    CloseHandle(StepDone);
-  }
   // Returns with Lock held and no step under way.
   void LockBetweenSteps() {
     for (;;) {
@@ -42,10 +38,7 @@ TTm::TTm(TTaskBar* owner) : FTaskBar(owner), FImpl(std::make_unique<Impl>()) {}
 TTm::~TTm() {
   FImpl->Stop = true;
   Wake();
-  if (FImpl->Thread) {
-    WaitForSingleObject(FImpl->Thread, INFINITE);
-    CloseHandle(FImpl->Thread);
-  }
+  if (FImpl->Thread) WaitForSingleObject(FImpl->Thread, INFINITE);
 }
 
 bool TTm::Running() const { return FImpl->Run.load(); }
@@ -53,7 +46,7 @@ bool TTm::Running() const { return FImpl->Run.load(); }
 void TTm::Start() {
   FImpl->Run = true;
   if (!FImpl->Thread) {
-    FImpl->Thread = CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr);
+    FImpl->Thread.Reset(CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr));
   } else {
     Wake();
   }
@@ -101,10 +94,10 @@ void TTm::Execute() {
     ResetEvent(FImpl->StepDone);
     FImpl->Lock.unlock();
 
-    const std::vector<TTrayFrame*>& list = FTaskBar->FAnimList;
+    const auto& list = FTaskBar->FAnimList;
     std::int32_t next = FFrameIndex + 1;
     if (next >= std::int32_t(list.size())) next = 0;
-    const TTrayFrame* frame = list[std::size_t(next)];
+    const TTrayFrame* frame = list[std::size_t(next)].get();
     // The tray may have been switched off since the check; then no step.
     if (FTaskBar->ShowFrame(frame->Icon.Handle())) {
       FFrameIndex = next;
@@ -124,10 +117,7 @@ void TTaskBar::AddFrame(HICON icon, std::uint32_t delay) {
   auto frame = std::make_unique<TTrayFrame>();
   frame->Icon.Assign(icon);
   frame->Delay = delay;
-  FThread->Exclusive([&] {
-    FAnimList.push_back(frame.get());
-    frame.release();
-  });
+  FThread->Exclusive([&] { FAnimList.push_back(std::move(frame)); });
   FThread->Wake();
 }
 
@@ -136,10 +126,6 @@ void TTaskBar::StartAnimation() { FThread->Start(); }
 void TTaskBar::StopAnimation() {
   FThread->Rest();
   FThread->Exclusive([this] {
-    for (auto it = FAnimList.rbegin(); it != FAnimList.rend(); ++it) {
-      (*it)->Icon.Clear();
-      delete *it;
-    }
-    FAnimList.clear();
+    while (!FAnimList.empty()) FAnimList.pop_back();
   });
 }

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-TComponent::TComponent(TComponent* owner) : FOwner(nullptr) {
-  if (owner) owner->Insert(this);
-}
-
 TComponent::~TComponent() {
   FComponentState |= csDestroying;
   // Tell everyone who asked about us; each drops its references.
@@ -16,7 +12,7 @@ TComponent::~TComponent() {
     c->Notification(this, TOperation::opRemove);
   }
   DestroyComponents();
-  if (FOwner) FOwner->Remove(this);
+  if (FOwner) FOwner->Forget(this);
 }
 
 void TComponent::SetDesigning(bool on) {
@@ -27,10 +23,19 @@ void TComponent::SetLoading(bool on) {
   FComponentState = on ? (FComponentState | csLoading) : (FComponentState & ~unsigned(csLoading));
 }
 
-TComponent* TComponent::FindComponent(const std::string& name) const {
-  for (TComponent* c : FComponents)
-    if (c->FName == name) return c;
-  return nullptr;
+std::vector<TComponent*> TComponent::Components() const {
+  std::vector<TComponent*> list;
+  for (const auto& c : FComponents) list.push_back(c.get());
+  return list;
+}
+
+void TComponent::Free(TComponent* c) {
+  for (auto it = FComponents.begin(); it != FComponents.end(); ++it) {
+    if (it->get() != c) continue;
+    std::unique_ptr<TComponent> gone = std::move(*it);
+    FComponents.erase(it);
+    return;  // destroyed here, out of the list
+  }
 }
 
 void TComponent::FreeNotification(TComponent* c) {
@@ -51,18 +56,16 @@ void TComponent::Notification(TComponent*, TOperation) {}
 
 void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
-    TComponent* c = FComponents.back();
-    delete c;  // its destructor removes it from FComponents
+    std::unique_ptr<TComponent> last = std::move(FComponents.back());
+    FComponents.pop_back();
   }
 }
 
-void TComponent::Insert(TComponent* c) {
-  FComponents.push_back(c);
-  c->FOwner = this;
-}
-
-void TComponent::Remove(TComponent* c) {
-  auto it = std::find(FComponents.begin(), FComponents.end(), c);
-  if (it != FComponents.end()) FComponents.erase(it);
-  c->FOwner = nullptr;
+void TComponent::Forget(TComponent* c) {
+  for (auto it = FComponents.begin(); it != FComponents.end(); ++it)
+    if (it->get() == c) {
+      (void)it->release();  // already being destroyed
+      FComponents.erase(it);
+      return;
+    }
 }

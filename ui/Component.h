@@ -1,7 +1,9 @@
 // Component base: owner, name, state flags, free notification, events.
 #pragma once
+#include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 class TObject {
@@ -48,12 +50,26 @@ auto Bind(typename detail::MemberFn<decltype(M)>::Class* obj) {
 enum TComponentStateFlag : unsigned { csLoading = 1, csDesigning = 2, csDestroying = 4 };
 enum class TOperation { opInsert, opRemove };
 
+// A component is made by its owner (Make), which holds it and destroys it
+// with itself, last made first; one made without an owner belongs to whoever
+// made it.
 class TComponent : public TObject {
  public:
-  explicit TComponent(TComponent* owner);
+  explicit TComponent(TComponent* owner) : FOwner(owner) {}
   ~TComponent() override;
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
+
+  // A component owned by this one, made with this one as its owner.
+  template <class T, class... A>
+  T* Make(A&&... args) {
+    auto c = std::make_unique<T>(this, std::forward<A>(args)...);
+    T* made = c.get();
+    FComponents.push_back(std::move(c));
+    return made;
+  }
+  // Destroys an owned component now.
+  void Free(TComponent* c);
 
   TComponent* Owner() const { return FOwner; }
   const std::string& Name() const { return FName; }
@@ -67,8 +83,8 @@ class TComponent : public TObject {
   }
   void SetDesigning(bool on);
   void SetLoading(bool on);
-  const std::vector<TComponent*>& Components() const { return FComponents; }
-  TComponent* FindComponent(const std::string& name) const;
+  // The owned components, in the order made.
+  std::vector<TComponent*> Components() const;
 
   // Asks to be told (Notification opRemove) when c is destroyed.
   void FreeNotification(TComponent* c);
@@ -77,17 +93,17 @@ class TComponent : public TObject {
 
  protected:
   virtual void Notification(TComponent* c, TOperation op);
-  // Destroys the owned components, last created first.
+  // Destroys the owned components, last made first.
   void DestroyComponents();
 
  private:
-  void Insert(TComponent* c);
-  void Remove(TComponent* c);
+  // An owned component that goes by other means than its owner.
+  void Forget(TComponent* c);
   void RemoveFreeNotification(TComponent* c);
 
   TComponent* FOwner;
   std::string FName;
   unsigned FComponentState = 0;
-  std::vector<TComponent*> FComponents;
+  std::vector<std::unique_ptr<TComponent>> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };

@@ -98,11 +98,8 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   // Children that are owned elsewhere lose their parent first.
   while (!FControls.empty()) FControls.back()->SetParent(nullptr);
-  if (FHandle) {
-    SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
-    DestroyWindow(FHandle);
-    FHandle = nullptr;
-  }
+  if (FHandle) SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+  FHandle.Reset();
 }
 
 TWinControl* TWinControl::FromHandle(HWND wnd) {
@@ -126,8 +123,8 @@ void TWinControl::CreateHandle() {
   if (FTabStop) style |= WS_TABSTOP;
   if (!FEnabled) style |= WS_DISABLED;
   const bool container = p.ClassName == ContainerClass();
-  FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
-                            FParent->Handle(), nullptr, Host->Instance(), container ? this : nullptr);
+  FHandle.Reset(CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
+                                FParent->Handle(), nullptr, Host->Instance(), container ? this : nullptr));
   if (!FHandle) return;
   if (!container) SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
   SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
@@ -169,27 +166,6 @@ void TWinControl::SetTabStop(bool on) {
   }
 }
 
-namespace {
-void AddTabStops(HWND parent, std::vector<HWND>& stops) {
-  for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    if (!IsWindowVisible(w) || !IsWindowEnabled(w)) continue;
-    if (GetWindowLongPtrA(w, GWL_STYLE) & WS_TABSTOP) stops.push_back(w);
-    if (GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) AddTabStops(w, stops);
-  }
-}
-}  // namespace
-
-std::vector<HWND> TabStops(HWND root) {
-  std::vector<HWND> stops;
-  AddTabStops(root, stops);
-  return stops;
-}
-
-void FocusControl(HWND control) {
-  ::SetFocus(control);
-  if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
-}
-
 void TWinControl::SetFocus() {
   if (FHandle) ::SetFocus(FHandle);
 }
@@ -216,14 +192,7 @@ void TWinControl::ApplyTabOrder() {
 
 bool TWinControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-HBRUSH TWinControl::BackBrush() {
-  const COLORREF rgb = ColorToRGB(BackColor());
-  if (!FBrush || FBrushColor != rgb) {
-    FBrush.Reset(CreateSolidBrush(rgb));
-    FBrushColor = rgb;
-  }
-  return FBrush.Get();
-}
+HBRUSH TWinControl::BackBrush() const { return Host->Brush(ColorToRGB(BackColor())); }
 
 HBRUSH TWinControl::CtlColor(HDC dc) {
   SetTextColor(dc, ColorToRGB(FFont.Color));
@@ -304,7 +273,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
     if (auto* self = static_cast<TWinControl*>(cs->lpCreateParams)) {
-      self->FHandle = wnd;
+      self->FHandle.Reset(wnd);
       SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(self));
     }
   }
@@ -329,30 +298,4 @@ const char* TWinControl::ContainerClass() {
 
 TWinControl::TCreateParams TCustomContainer::CreateParams() {
   return {ContainerClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-}
-
-// ----------------------------------------------------- utility windows
-
-namespace {
-LRESULT CALLBACK UtilWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* sink = reinterpret_cast<TMessageSink*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!sink) return DefWindowProcA(wnd, msg, wParam, lParam);
-  return sink->SinkProc(wnd, msg, wParam, lParam);
-}
-}  // namespace
-
-HWND AllocateHWnd(TMessageSink* sink, TSinkKind kind) {
-  static const char kName[] = "TPUtilWindow";
-  sorvane::RegisterWindowClass(kName, UtilWndProc);
-  const bool messageOnly = kind == TSinkKind::MessageOnly;
-  HWND wnd = CreateWindowExA(messageOnly ? 0 : WS_EX_TOOLWINDOW, kName, "", messageOnly ? 0 : WS_POPUP, 0, 0, 0, 0,
-                             messageOnly ? HWND_MESSAGE : nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (wnd) SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(sink));
-  return wnd;
-}
-
-void DeallocateHWnd(HWND wnd) {
-  if (!wnd) return;
-  SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
-  DestroyWindow(wnd);
 }

@@ -1,4 +1,4 @@
-// The small control layer: components that hold one window (or draw on their
+// The control base: components that hold one window (or draw on their
 // parent) and give it typed one-line operations. Notifications a parent
 // receives for a child are reflected to the child object, which fires its
 // events by the conventions below:
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
 #include "ui/Component.h"
 
 class TWinControl;
@@ -36,26 +37,6 @@ constexpr COLORREF clWindowText = ColorSys(COLOR_WINDOWTEXT);
 constexpr COLORREF clBtnFace = ColorSys(COLOR_BTNFACE);
 constexpr COLORREF clInactiveCaption = ColorSys(COLOR_INACTIVECAPTION);
 constexpr COLORREF clDefault = 0x1FFFFFFFu;  // take the parent's colour
-
-// Owns one GDI object and deletes it when replaced or destroyed.
-template <class H>
-class TGdiHandle {
- public:
-  TGdiHandle() = default;
-  explicit TGdiHandle(H h) : FH(h) {}
-  ~TGdiHandle() { Reset(); }
-  TGdiHandle(const TGdiHandle&) = delete;
-  TGdiHandle& operator=(const TGdiHandle&) = delete;
-  void Reset(H h = nullptr) {
-    if (FH) DeleteObject(FH);
-    FH = h;
-  }
-  H Get() const { return FH; }
-  explicit operator bool() const { return FH != nullptr; }
-
- private:
-  H FH = nullptr;
-};
 
 class TControl : public TComponent {
  public:
@@ -154,7 +135,8 @@ class TWinControl : public TControl {
   virtual void CreateHandle();
   virtual void HandleCreated() {}
   void FontChanged() override;
-  HBRUSH BackBrush();
+  // A brush of the background colour, from the host's cache.
+  HBRUSH BackBrush() const;
 
   // For windows of the program's own class: the window procedure.
   virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -165,17 +147,10 @@ class TWinControl : public TControl {
   static const char* ContainerClass();  // registers it on first use
   friend class TControl;
 
-  HWND FHandle = nullptr;
+  TOwned<HWND, DestroyWindow> FHandle;
   int FTabOrder = 0;
   bool FTabStop = false;
   std::vector<TControl*> FControls;
-  TGdiHandle<HBRUSH> FBrush;
-  COLORREF FBrushColor = 0;
-};
-
-class TGraphicControl : public TControl {
- public:
-  using TControl::TControl;
 };
 
 // A window of the program's own class used as a container.
@@ -186,24 +161,3 @@ class TCustomContainer : public TWinControl {
  protected:
   TCreateParams CreateParams() override;
 };
-
-// Hidden utility windows for timers and menus: never shown.
-class TMessageSink {
- public:
-  virtual ~TMessageSink() = default;
-  virtual LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
-};
-// A hidden top-level window (it can own a menu and hear broadcasts), or a
-// message-only one, which costs the platform far less to make.
-enum class TSinkKind { TopLevel, MessageOnly };
-HWND AllocateHWnd(TMessageSink* sink, TSinkKind kind = TSinkKind::TopLevel);
-
-// The tab stops below root in the order Tab visits them: z-order, each
-// stop followed by what it contains (a container is entered, a tab strip
-// is a stop of its own and then entered), hidden and disabled windows and
-// everything inside them left out.
-std::vector<HWND> TabStops(HWND root);
-// Gives a control the focus as the dialog manager does: an edit's text is
-// selected whole.
-void FocusControl(HWND control);
-void DeallocateHWnd(HWND wnd);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/Host.h"
+#include "ui/TabStops.h"
 #include "base/Error.h"
 
 // ------------------------------------------------------------------ TBevel
@@ -15,8 +16,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 
 // Top and left edges in c1, bottom and right edges in c2.
 void BevelRect(HDC dc, const RECT& r, COLORREF c1, COLORREF c2) {
-  HPEN p1 = CreatePen(PS_SOLID, 1, c1);
-  HPEN p2 = CreatePen(PS_SOLID, 1, c2);
+  const TGdiObject<HPEN> p1(CreatePen(PS_SOLID, 1, c1)), p2(CreatePen(PS_SOLID, 1, c2));
   HGDIOBJ old = SelectObject(dc, p1);
   Line(dc, r.left, r.bottom, r.left, r.top);
   Line(dc, r.left, r.top, r.right, r.top);
@@ -24,8 +24,6 @@ void BevelRect(HDC dc, const RECT& r, COLORREF c1, COLORREF c2) {
   Line(dc, r.right, r.top, r.right, r.bottom);
   Line(dc, r.right, r.bottom, r.left - 1, r.bottom);
   SelectObject(dc, old);
-  DeleteObject(p1);
-  DeleteObject(p2);
 }
 }  // namespace
 
@@ -45,7 +43,7 @@ void TBevel::Paint(HDC dc) {
 
 // ------------------------------------------------------------------ TImage
 
-TImage::TImage(TComponent* owner) : TGraphicControl(owner) {}
+TImage::TImage(TComponent* owner) : TControl(owner) {}
 
 void TImage::Paint(HDC dc) {
   if (FPicture.Empty()) return;
@@ -99,7 +97,7 @@ void TPageControl::HandleCreated() {
 }
 
 TTabSheet* TPageControl::AddPage(const std::string& name, const std::string& caption) {
-  auto* page = new TTabSheet(Owner());
+  TTabSheet* page = (Owner() ? Owner() : this)->Make<TTabSheet>();
   page->SetName(name);
   page->SetFont(FFont);
   page->PageIndex = int(FPages.size());
@@ -164,8 +162,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
   FEnabled = false;
-  if (FWindow) KillTimer(FWindow, 1);
-  DeallocateHWnd(FWindow);
+  if (FWindow.Handle()) KillTimer(FWindow.Handle(), 1);
 }
 
 void TTimer::SetEnabled(bool on) {
@@ -181,12 +178,12 @@ void TTimer::SetInterval(UINT ms) {
 }
 
 void TTimer::UpdateTimer() {
-  if (FWindow) KillTimer(FWindow, 1);
+  if (FWindow.Handle()) KillTimer(FWindow.Handle(), 1);
   if (FEnabled && FInterval != 0) {
     // The window is made when the timer first runs (a timer that stays off
     // needs none), and only to receive WM_TIMER.
-    if (!FWindow) FWindow = AllocateHWnd(this, TSinkKind::MessageOnly);
-    if (!FWindow || SetTimer(FWindow, 1, FInterval, nullptr) == 0) {
+    const HWND window = FWindow.Make(TSinkKind::MessageOnly);
+    if (!window || SetTimer(window, 1, FInterval, nullptr) == 0) {
       FEnabled = false;
       throw EError("ﾀｲﾏｰを取得できません");
     }

@@ -5,19 +5,20 @@
 
 #include "ui/Controls.h"
 #include "ui/Graphics.h"
+#include "ui/UtilWindow.h"
 
 enum class TBevelShape { Box, Frame };
 enum class TBevelStyle { Lowered, Raised };
 
-class TBevel : public TGraphicControl {
+class TBevel : public TControl {
  public:
-  using TGraphicControl::TGraphicControl;
+  using TControl::TControl;
   TBevelShape Shape = TBevelShape::Box;
   TBevelStyle Style = TBevelStyle::Lowered;
   void Paint(HDC dc) override;
 };
 
-class TImage : public TGraphicControl {
+class TImage : public TControl {
  public:
   explicit TImage(TComponent* owner);
   TPicture& Picture() { return FPicture; }
@@ -90,12 +91,12 @@ class TTimer : public TComponent, private TMessageSink {
   UINT Interval() const { return FInterval; }
   void SetInterval(UINT ms);
   TNotifyEvent OnTimer;
-  HWND Window() const { return FWindow; }  // none until the timer first runs
+  HWND Window() const { return FWindow.Handle(); }  // none until the timer first runs
 
  private:
   LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   void UpdateTimer();
-  HWND FWindow = nullptr;
+  TUtilWindow FWindow{this};
   bool FEnabled = true;
   UINT FInterval = 1000;
 };

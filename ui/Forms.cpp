@@ -1,6 +1,7 @@
 #include "ui/Forms.h"
 
 #include "ui/Host.h"
+#include "ui/TabStops.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
 
@@ -20,8 +21,8 @@ void TForm::CreateHandle() {
   AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
   FWidth = r.right - r.left;
   FHeight = r.bottom - r.top;
-  FHandle = CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), p.Style, FLeft, FTop, FWidth, FHeight,
-                            Host->Handle(), nullptr, Host->Instance(), this);
+  FHandle.Reset(CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), p.Style, FLeft, FTop, FWidth, FHeight,
+                                Host->Handle(), nullptr, Host->Instance(), this));
   SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
 }
 

@@ -2,43 +2,38 @@
 
 #include "base/Error.h"
 #include "picture/PictureFile.h"
-
-TPicture::~TPicture() { Clear(); }
+#include "ui/Host.h"
 
 void TPicture::Clear() {
-  if (FBitmap) DeleteObject(FBitmap);
-  if (FIcon) DestroyIcon(FIcon);
-  if (FMetafile) DeleteEnhMetaFile(FMetafile);
-  FBitmap = nullptr;
-  FIcon = nullptr;
-  FMetafile = nullptr;
+  FBitmap.Reset();
+  FIcon.Reset();
+  FMetafile.Reset();
   FKind = TGraphicKind::None;
   FWidth = FHeight = 0;
   FFill = RGB(0, 0, 0);
 }
 
-void TPicture::AssignBitmap(HBITMAP bmp, int width, int height) {
+void TPicture::Take(sorvane::TLoadedPicture& p) {
   Clear();
-  FBitmap = bmp;
-  FKind = TGraphicKind::Bitmap;
-  FWidth = width;
-  FHeight = height;
-}
-
-void TPicture::AssignIcon(HICON icon, int width, int height) {
-  Clear();
-  FIcon = icon;
-  FKind = TGraphicKind::Icon;
-  FWidth = width;
-  FHeight = height;
-}
-
-void TPicture::AssignMetafile(HENHMETAFILE emf, int width, int height) {
-  Clear();
-  FMetafile = emf;
-  FKind = TGraphicKind::Metafile;
-  FWidth = width;
-  FHeight = height;
+  switch (p.Format) {
+    case sorvane::TPictureFormat::Bmp:
+      FKind = TGraphicKind::Bitmap;
+      FBitmap = std::move(p.Bitmap);
+      break;
+    case sorvane::TPictureFormat::Ico:
+      FKind = TGraphicKind::Icon;
+      FIcon = std::move(p.Icon);
+      break;
+    case sorvane::TPictureFormat::Wmf:
+    case sorvane::TPictureFormat::Emf:
+      FKind = TGraphicKind::Metafile;
+      FMetafile = std::move(p.Metafile);
+      break;
+    case sorvane::TPictureFormat::Unknown:
+      return;
+  }
+  FWidth = p.Width;
+  FHeight = p.Height;
 }
 
 void TPicture::SetBlankBitmap(int width, int height) {
@@ -53,8 +48,7 @@ void TPicture::FillBitmap(COLORREF color) {
   // The whole picture is painted over: what is left is its size and one
   // colour (the exact colour, also where a colour table would have shown the
   // nearest entry).
-  if (FBitmap) DeleteObject(FBitmap);
-  FBitmap = nullptr;
+  FBitmap.Reset();
   FFill = color;
 }
 
@@ -73,12 +67,10 @@ void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
     case TGraphicKind::Bitmap: {
       if (FWidth <= 0 || FHeight <= 0) return;
       if (!FBitmap) {
-        HBRUSH b = CreateSolidBrush(FFill);
-        FillRect(dc, &dst, b);
-        DeleteObject(b);
+        FillRect(dc, &dst, Host->Brush(FFill));
         return;
       }
-      HDC mem = CreateCompatibleDC(dc);
+      const TMemoryDC mem(CreateCompatibleDC(dc));
       HGDIOBJ old = SelectObject(mem, FBitmap);
       const int mode = SetStretchBltMode(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);
@@ -86,7 +78,6 @@ void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
                  SRCCOPY);
       SetStretchBltMode(dc, mode);
       SelectObject(mem, old);
-      DeleteDC(mem);
       break;
     }
     case TGraphicKind::Icon:
@@ -101,19 +92,6 @@ void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
 }
 
 void TPicture::LoadFromFile(const std::string& path) {
-  const sorvane::TLoadedPicture p = sorvane::LoadPictureFile(path);
-  switch (p.Format) {
-    case sorvane::TPictureFormat::Bmp:
-      AssignBitmap(p.Bitmap, p.Width, p.Height);
-      break;
-    case sorvane::TPictureFormat::Ico:
-      AssignIcon(p.Icon, p.Width, p.Height);
-      break;
-    case sorvane::TPictureFormat::Wmf:
-    case sorvane::TPictureFormat::Emf:
-      AssignMetafile(p.Metafile, p.Width, p.Height);
-      break;
-    case sorvane::TPictureFormat::Unknown:
-      break;
-  }
+  sorvane::TLoadedPicture p = sorvane::LoadPictureFile(path);
+  Take(p);
 }

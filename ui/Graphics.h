@@ -4,12 +4,17 @@
 
 #include <string>
 
+#include "base/Handle.h"
+
+namespace sorvane {
+struct TLoadedPicture;
+}
+
 enum class TGraphicKind { None, Bitmap, Icon, Metafile };
 
 class TPicture {
  public:
   TPicture() = default;
-  ~TPicture();
   TPicture(const TPicture&) = delete;
   TPicture& operator=(const TPicture&) = delete;
 
@@ -32,16 +37,12 @@ class TPicture {
   void Clear();
   void Draw(HDC dc, const RECT& r, bool stretch, bool center) const;
 
-  // Takes ownership of the handles (used by loaders).
-  void AssignBitmap(HBITMAP bmp, int width, int height);
-  void AssignIcon(HICON icon, int width, int height);
-  void AssignMetafile(HENHMETAFILE emf, int width, int height);
-
  private:
+  void Take(sorvane::TLoadedPicture& p);
   TGraphicKind FKind = TGraphicKind::None;
-  HBITMAP FBitmap = nullptr;  // none: a bitmap of the colour FFill
+  TGdiObject<HBITMAP> FBitmap;  // none: a bitmap of the colour FFill
   COLORREF FFill = RGB(0, 0, 0);
-  HICON FIcon = nullptr;
-  HENHMETAFILE FMetafile = nullptr;
+  TIconHandle FIcon;
+  TMetafileHandle FMetafile;
   int FWidth = 0, FHeight = 0;
 };

@@ -21,6 +21,9 @@ class THost {
   virtual HICON Icon() const = 0;
   // A font of the Shift-JIS character set, shared and kept by the host.
   virtual HFONT Font(const char* face, int height, unsigned char style) = 0;
+  // A solid brush of the colour, shared and kept by the host: the one cache
+  // of the program's brushes.
+  virtual HBRUSH Brush(COLORREF rgb) = 0;
   // The error box for an error that escaped a handler.
   virtual void HandleException(TObject* sender, const std::exception& e) = 0;
   virtual void ProcessMessages() = 0;

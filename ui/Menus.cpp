@@ -24,28 +24,20 @@ void TMenuItem::SetChecked(bool on) {
   if (FMenu->FMenu) CheckMenuItem(FMenu->FMenu, FCommand, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
+// The items are owned by the form; they only lose their menu when it goes.
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
 
-TPopupMenu::~TPopupMenu() {
-  // The items are owned by the form; they only lose their menu here.
-  DeallocateHWnd(FWindow);
-  if (FMenu) DestroyMenu(FMenu);
-}
-
 TMenuItem* TPopupMenu::Add(const std::string& name, const std::string& caption) {
-  auto* item = new TMenuItem(Owner() ? Owner() : this, this, caption);
+  TMenuItem* item = (Owner() ? Owner() : this)->Make<TMenuItem>(this, caption);
   item->SetName(name);
   FItems.push_back(item);
-  if (FMenu) {  // made again, with the new item, when needed
-    DestroyMenu(FMenu);
-    FMenu = nullptr;
-  }
+  FMenu.Reset();  // made again, with the new item, when needed
   return item;
 }
 
 HMENU TPopupMenu::Handle() {
   if (FMenu) return FMenu;
-  FMenu = CreatePopupMenu();
+  FMenu.Reset(CreatePopupMenu());
   for (const TMenuItem* item : FItems) {
     if (item->IsSeparator()) {
       AppendMenuA(FMenu, MF_SEPARATOR, item->Command(), nullptr);
@@ -59,13 +51,10 @@ HMENU TPopupMenu::Handle() {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-  UINT align = TPM_LEFTALIGN;
-  if (Alignment == TPopupAlignment::Right) align = TPM_RIGHTALIGN;
-  if (Alignment == TPopupAlignment::Center) align = TPM_CENTERALIGN;
-  if (!FWindow) FWindow = AllocateHWnd(this);
-  TrackPopupMenu(Handle(), align | TPM_RIGHTBUTTON, x, y, 0, FWindow, nullptr);
+  const HWND window = FWindow.Make(TSinkKind::TopLevel, "TPopupMenu");
+  TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
   // Lets the menu close properly when the user clicks elsewhere.
-  PostMessageA(FWindow, WM_NULL, 0, 0);
+  PostMessageA(window, WM_NULL, 0, 0);
 }
 
 bool TPopupMenu::DispatchCommand(UINT command) {

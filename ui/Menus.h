@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
 #include "ui/Component.h"
-#include "ui/Controls.h"
+#include "ui/UtilWindow.h"
 
 class TPopupMenu;
 
@@ -30,19 +31,15 @@ class TMenuItem : public TComponent {
   UINT FCommand;
 };
 
-enum class TPopupAlignment { Left, Right, Center };
-
 class TPopupMenu : public TComponent, private TMessageSink {
  public:
   explicit TPopupMenu(TComponent* owner);
-  ~TPopupMenu() override;
   TMenuItem* Add(const std::string& name, const std::string& caption);
   int Count() const { return int(FItems.size()); }
   TMenuItem* Item(int i) const { return FItems[size_t(i)]; }
   // The menu and the window that takes its choices are made when first
   // needed, with every item as it is then.
   HMENU Handle();
-  TPopupAlignment Alignment = TPopupAlignment::Left;
   // Shows the menu at a screen point; the chosen item's OnClick runs.
   void Popup(int x, int y);
   // Runs the item with this command identifier (as a menu choice does).
@@ -51,7 +48,7 @@ class TPopupMenu : public TComponent, private TMessageSink {
  private:
   friend class TMenuItem;
   LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-  HMENU FMenu = nullptr;
-  HWND FWindow = nullptr;
+  TMenuHandle FMenu;
+  TUtilWindow FWindow{this};
   std::vector<TMenuItem*> FItems;
 };

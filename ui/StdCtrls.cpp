@@ -1,6 +1,7 @@
 #include "ui/StdCtrls.h"
 
 #include "base/Error.h"
+#include "ui/Host.h"
 
 // ------------------------------------------------------------------ TButton
 
@@ -52,11 +53,11 @@ HBRUSH TRadioButton::CtlColor(HDC dc) {
 }
 
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {
-  for (TRadioButton* b : FButtons) delete b;
+  for (TRadioButton* b : FButtons) Free(b);
   FButtons.clear();
   int i = 0;
   for (const std::string& text : items) {
-    auto* b = new TRadioButton(this, this, i++);
+    TRadioButton* b = Make<TRadioButton>(this, i++);
     b->SetCaption(text);
     b->SetFont(FFont);
     FButtons.push_back(b);
@@ -98,12 +99,11 @@ void TRadioGroup::FontChanged() {
 
 void TRadioGroup::ArrangeButtons() {
   if (FButtons.empty()) return;
-  HDC dc = GetDC(nullptr);
+  const TScreenDC dc(GetDC(nullptr));
   HGDIOBJ old = SelectObject(dc, FontHandle());
   TEXTMETRICA tm{};
   GetTextMetricsA(dc, &tm);
   SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   const int n = ItemCount();
   const int room = FHeight - tm.tmHeight - 5;
   const int buttonHeight = room / n;
@@ -214,12 +214,7 @@ HBRUSH TEdit::CtlColor(HDC dc) {
   const COLORREF back = FColor != clDefault ? FColor : ColorSys(COLOR_WINDOW);
   SetTextColor(dc, ColorToRGB(FFont.Color));
   SetBkColor(dc, ColorToRGB(back));
-  const COLORREF rgb = ColorToRGB(back);
-  if (!FBrush || FBrushColor != rgb) {
-    FBrush.Reset(CreateSolidBrush(rgb));
-    FBrushColor = rgb;
-  }
-  return FBrush.Get();
+  return Host->Brush(ColorToRGB(back));
 }
 
 // -------------------------------------------------------------- TScrollBar
@@ -273,7 +268,7 @@ bool TScrollBar::Notify(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
 // ------------------------------------------------------------------ TLabel
 
 void TLabel::SetCaption(const std::string& text) {
-  TGraphicControl::SetCaption(text);
+  TControl::SetCaption(text);
   FSizePending = true;
 }
 
@@ -286,20 +281,17 @@ void TLabel::AdjustSize() {
   // loads the label's font.
   FSizePending = false;
   if (!AutoSize) return;
-  HDC dc = GetDC(nullptr);
+  const TScreenDC dc(GetDC(nullptr));
   HGDIOBJ old = SelectObject(dc, FontHandle());
   RECT r{0, 0, 0, 0};
   DrawTextA(dc, FCaption.c_str(), int(FCaption.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   SetBounds(FLeft, FTop, r.right, r.bottom);
 }
 
 void TLabel::Paint(HDC dc) {
   RECT r{0, 0, FWidth, FHeight};
-  HBRUSH b = CreateSolidBrush(ColorToRGB(BackColor()));
-  FillRect(dc, &r, b);
-  DeleteObject(b);
+  FillRect(dc, &r, Host->Brush(ColorToRGB(BackColor())));
   HGDIOBJ old = SelectObject(dc, FontHandle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(FFont.Color));

@@ -139,9 +139,9 @@ class TScrollBar : public TWinControl {
 
 enum class TAlignment { Left, Center };
 
-class TLabel : public TGraphicControl {
+class TLabel : public TControl {
  public:
-  using TGraphicControl::TGraphicControl;
+  using TControl::TControl;
   bool AutoSize = false;
   TAlignment Alignment = TAlignment::Left;
   void SetCaption(const std::string& text) override;

@@ -6,21 +6,8 @@
 
 namespace {
 
-// Releases the drop handle on every way out of the handler.
-class TDropHandle {
- public:
-  explicit TDropHandle(HDROP h) : FH(h) {}
-  ~TDropHandle() { Finish(); }
-  TDropHandle(const TDropHandle&) = delete;
-  TDropHandle& operator=(const TDropHandle&) = delete;
-  void Finish() {
-    if (FH) DragFinish(FH);
-    FH = nullptr;
-  }
-
- private:
-  HDROP FH;
-};
+// Released on every way out of the handler.
+using TDropHandle = TOwned<HDROP, DragFinish>;
 
 // Hidden, system, volume label, folder.
 constexpr DWORD kSkipAttributes = 0x1E;
@@ -66,7 +53,7 @@ void TForm1::WMDropFiles(HDROP drop) {
     if (!sorvane::HasBmpExtension(path)) continue;
     if (FCandidates.DropMayAppend()) AddCandidate(path);
   }
-  handle.Finish();
+  handle.Reset();
   UpdateControls();
 }
 

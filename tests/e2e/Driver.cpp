@@ -276,7 +276,7 @@ HWND TSorvaneProcess::MainWindow() const {
 
 HWND TSorvaneProcess::TrayWindow() const {
   for (HWND w : TopLevelWindows())
-    if (ClassName(w) == "TTaskBarWindow") return w;
+    if (ClassName(w) == "TPUtilWindow" && WindowText(w) == "TTaskBar") return w;
   return nullptr;
 }
 

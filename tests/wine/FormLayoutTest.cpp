@@ -36,7 +36,9 @@ TEST_F(FormLayout, WindowedControlsStandWhereTheDescriptionPutsThem) {
       {"Freq", 40, 248, 160, 20},      {"FreqView", 88, 216, 65, 23},  {"Panel1", 16, 24, 369, 209},
   };
   for (const Place& p : places) {
-    auto* c = static_cast<TWinControl*>(Form->FindComponent(p.Name));  // every one is windowed
+    TWinControl* c = nullptr;  // every one is windowed
+    for (TComponent* owned : Form->Components())
+      if (owned->Name() == p.Name) c = static_cast<TWinControl*>(owned);
     ASSERT_NE(c, nullptr) << p.Name;
     ASSERT_NE(c->Handle(), nullptr) << p.Name;
     const RECT r = ChildRect(c->Handle());

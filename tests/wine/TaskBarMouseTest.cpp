@@ -106,7 +106,7 @@ class TaskBarMouse : public TrayTestBase {
     Pump();
   }
   TPopupMenu* NewMenu(const char* caption) {
-    auto* m = new TPopupMenu(App);
+    auto* m = App->Make<TPopupMenu>();
     TMenuItem* item = m->Add("Item", caption);
     item->OnClick = Bind<&ClickLog::ItemClick>(&Log);
     return m;

@@ -139,7 +139,7 @@ TEST_F(TaskBarRecord, DesignModeNeitherRegistersNorTouchesTheButton) {
 
 TEST_F(TaskBarRecord, OwnerDestroysTheComponentAndTheIconGoes) {
   auto* owner = new TComponent(nullptr);
-  auto* tb = new TTaskBar(owner);
+  auto* tb = owner->Make<TTaskBar>();
   tb->SetEnableTaskTray(true);
   const HWND wnd = tb->Window();
   EXPECT_EQ(owner->Components().size(), 1u);

@@ -1,0 +1,35 @@
+// Hidden utility windows, never shown: the timer's, the pop-up menu's and
+// the tray component's. Each hands its messages to its sink.
+#pragma once
+#include <windows.h>
+
+#include "base/Handle.h"
+
+class TMessageSink {
+ public:
+  virtual ~TMessageSink() = default;
+  virtual LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+};
+
+// A hidden top-level window can own a menu and hears broadcasts; a
+// message-only one costs the platform far less to make.
+enum class TSinkKind { TopLevel, MessageOnly };
+
+class TUtilWindow {
+ public:
+  static constexpr char kClassName[] = "TPUtilWindow";
+
+  explicit TUtilWindow(TMessageSink* sink) : FSink(sink) {}
+  ~TUtilWindow();  // no message reaches the sink after this
+  TUtilWindow(const TUtilWindow&) = delete;
+  TUtilWindow& operator=(const TUtilWindow&) = delete;
+
+  // Makes the window unless it is there; name is its caption, by which
+  // another process can find a top-level one.
+  HWND Make(TSinkKind kind, const char* name = "");
+  HWND Handle() const { return FWindow; }
+
+ private:
+  TMessageSink* FSink;
+  TOwned<HWND, DestroyWindow> FWindow;
+};
