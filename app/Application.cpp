@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "app/WarnBox.h"
@@ -69,17 +68,14 @@ HFONT TApplication::Font(const char* face, int height, unsigned char style) {
 }
 
 HBRUSH TApplication::Brush(COLORREF rgb) {
-  constexpr std::size_t kKept = 16;
-  for (auto it = FBrushes.begin(); it != FBrushes.end(); ++it)
-    if (it->Color == rgb) {
-      std::rotate(it, it + 1, FBrushes.end());
-      return FBrushes.back().Handle;
-    }
+  for (const TBrushEntry& b : FBrushes)
+    if (b.Handle && b.Color == rgb) return b.Handle;
   // A brush handed out is used at once (a paint, a control's colour
-  // message), so the one used longest ago can go.
-  if (FBrushes.size() >= kKept) FBrushes.erase(FBrushes.begin());
-  FBrushes.push_back({rgb, TGdiObject<HBRUSH>(CreateSolidBrush(rgb))});
-  return FBrushes.back().Handle;
+  // message), so the one made longest ago can go.
+  TBrushEntry& b = FBrushes[FNextBrush++ % (sizeof FBrushes / sizeof FBrushes[0])];
+  b.Color = rgb;
+  b.Handle.Reset(CreateSolidBrush(rgb));
+  return b.Handle;
 }
 
 void TApplication::SetTitle(const std::string& title) {

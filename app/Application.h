@@ -53,7 +53,7 @@ class TApplication : public TComponent, public THost {
   // A font of the Shift-JIS character set, created once per face, height
   // (pixels) and style and kept until the application ends.
   HFONT Font(const char* face, int height, unsigned char style) override;
-  // The last few colours asked for, each brush made once.
+  // The colours of the last few brushes made, each brush made once.
   HBRUSH Brush(COLORREF rgb) override;
 
   // Reads and dispatches every message now waiting in the queue.
@@ -93,10 +93,11 @@ class TApplication : public TComponent, public THost {
   };
   std::vector<TFontEntry> FFonts;
   struct TBrushEntry {
-    COLORREF Color;
+    COLORREF Color = 0;
     TGdiObject<HBRUSH> Handle;
   };
-  std::vector<TBrushEntry> FBrushes;  // the one used last at the end
+  TBrushEntry FBrushes[16];
+  unsigned FNextBrush = 0;  // the entry made again next
   HWND FFocusBeforeMinimize = nullptr;  // given the focus back on restore
 };
 

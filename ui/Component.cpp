@@ -61,6 +61,8 @@ void TComponent::DestroyComponents() {
   }
 }
 
+void TComponent::Adopt(std::unique_ptr<TComponent> c) { FComponents.push_back(std::move(c)); }
+
 void TComponent::Forget(TComponent* c) {
   for (auto it = FComponents.begin(); it != FComponents.end(); ++it)
     if (it->get() == c) {

@@ -65,7 +65,7 @@ class TComponent : public TObject {
   T* Make(A&&... args) {
     auto c = std::make_unique<T>(this, std::forward<A>(args)...);
     T* made = c.get();
-    FComponents.push_back(std::move(c));
+    Adopt(std::move(c));
     return made;
   }
   // Destroys an owned component now.
@@ -97,6 +97,7 @@ class TComponent : public TObject {
   void DestroyComponents();
 
  private:
+  void Adopt(std::unique_ptr<TComponent> c);
   // An owned component that goes by other means than its owner.
   void Forget(TComponent* c);
   void RemoveFreeNotification(TComponent* c);

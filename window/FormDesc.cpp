@@ -89,22 +89,37 @@ void BindEvent(T* c, TNotifyEvent e) {
     c->OnClick = e;
 }
 
-template <auto Field, auto Handler = nullptr>
-void Put(TForm1* f, const Row& r) {
-  using T = std::remove_pointer_t<std::remove_reference_t<decltype(f->*Field)>>;
-  T* c = f->Make<T>();
-  Configure(c, r.Flags);
+// What every row does to its control, whatever its type; windowed is the
+// same control when it has a window of its own.
+void Place(TForm1* f, const Row& r, TControl* c, TWinControl* windowed, bool tabStop) {
   c->SetName(r.Name);
   c->SetFont(kFonts[r.Font]);
   c->SetBounds(r.Left, r.Top, r.Width, r.Height);
   if (r.Flags & kDisabled) c->SetEnabled(false);
-  if constexpr (std::is_base_of_v<TWinControl, T>) {
-    c->SetTabOrder(r.TabOrder);
-    // A radio group's stops are its buttons; a panel is no stop.
-    c->SetTabStop(!std::is_same_v<T, TRadioGroup> && !std::is_same_v<T, TPanel> && !(r.Flags & kNoTabStop));
+  if (windowed) {
+    windowed->SetTabOrder(r.TabOrder);
+    windowed->SetTabStop(tabStop && !(r.Flags & kNoTabStop));
   }
   c->SetCaption(r.Caption);
   c->SetParent(ParentOf(f, r.Parent));
+}
+
+// Once for each type of control, however many rows make one.
+template <class T>
+[[gnu::noinline]] T* MakeControl(TForm1* f) {
+  return f->Make<T>();
+}
+
+template <auto Field, auto Handler = nullptr>
+void Put(TForm1* f, const Row& r) {
+  using T = std::remove_pointer_t<std::remove_reference_t<decltype(f->*Field)>>;
+  T* c = MakeControl<T>(f);
+  Configure(c, r.Flags);
+  if constexpr (std::is_base_of_v<TWinControl, T>)
+    // A radio group's stops are its buttons; a panel is no stop.
+    Place(f, r, c, c, !std::is_same_v<T, TRadioGroup> && !std::is_same_v<T, TPanel>);
+  else
+    Place(f, r, c, nullptr, false);
   f->*Field = c;
   if constexpr (!std::is_same_v<decltype(Handler), std::nullptr_t>) BindEvent(c, Bind<Handler>(f));
 }
