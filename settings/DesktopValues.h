@@ -1,7 +1,8 @@
 // The user's desktop values as a plain record, with the rules of reading them
 // (defaults, the style derived from Wallpaper, WallpaperStyle and
 // TileWallpaper), the writes that store them and what Execute does with the
-// wallpaper. Pure code: the registry comes in as a function.
+// wallpaper. Pure code: the registry comes in through the TDesktopStore
+// interface.
 #pragma once
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,7 @@
 // What the settings file stores, as a plain record, with the rules of
 // reading it (defaults, clamps, the entry-key count) and the order of the
-// writes that store it. Pure code: the profile calls come in as a function.
+// writes that store it. Pure code: the profile calls come in through the
+// TProfile interface.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -1,6 +1,10 @@
-// The main window: every control of the form description, the fields of the
-// changer and the settings, and the handlers of every subsystem. Members are
-// defined in the folder of their subsystem.
+// The main window: every control of the form description, the candidate
+// list, the fields of the changer and the settings, and the handlers of
+// every subsystem. The members are defined beside this file, one file for
+// each part: FormDesc.cpp (the form description), FormCreate.cpp (start-up),
+// Settings.cpp (LoadSettings, SaveSettings), Changer.cpp (the minute tick,
+// the tray menu, the period), Commands.cpp (the control rules and the
+// buttons), ListEdit.cpp (the list, drops and the preview).
 #pragma once
 #include <cstdint>
 #include <optional>
