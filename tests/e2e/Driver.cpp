@@ -334,6 +334,16 @@ bool TSorvaneProcess::OpenWindow() {
   return WaitFor([&] { return IsWindowVisible(main) != 0; }, 10000);
 }
 
+bool TSorvaneProcess::ChooseQuitFromTrayMenu() const {
+  TrayMouse(WM_RBUTTONDOWN);
+  TrayMouse(WM_RBUTTONUP);
+  HWND menu = nullptr;
+  if (!WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }, 5000)) return false;
+  PostMessageA(menu, WM_KEYDOWN, VK_END, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  return true;
+}
+
 bool TrayShowsAnIcon() {
   HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
   if (!tray || !IsWindowVisible(tray)) return false;

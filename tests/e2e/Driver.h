@@ -39,6 +39,9 @@ class TSorvaneProcess {
   bool DropFiles(HWND target, const std::vector<std::string>& paths) const;
   // Tray callback as the shell sends it (wParam 1, lParam the mouse message).
   void TrayMouse(UINT mouseMsg) const;
+  // The tray menu's last item (終了) chosen by the keyboard, as a user can:
+  // a right click pops the menu, End selects the item, Enter chooses it.
+  bool ChooseQuitFromTrayMenu() const;
   // Two left presses: the first shows the window for its first paint, which
   // sends it back to the tray; the second opens it.
   bool OpenWindow();

@@ -142,12 +142,7 @@ TEST(Modal, ARestoreFromTheTaskbarWhileABoxIsOpenLeavesTheWindowOutOfReach) {
   // Minimised with its taskbar button, then the quit question from the tray.
   PostMessageA(app, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main) && IsIconic(app); }, 5000));
-  p.TrayMouse(WM_RBUTTONDOWN);
-  p.TrayMouse(WM_RBUTTONUP);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }, 5000));
-  PostMessageA(menu, WM_KEYDOWN, VK_END, 0);
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(p.ChooseQuitFromTrayMenu());
   HWND box = p.WaitTopLevel("警告");
   ASSERT_NE(box, nullptr);
   // The taskbar button is clicked as the shell sends it: the box comes to

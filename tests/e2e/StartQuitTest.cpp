@@ -180,19 +180,8 @@ TEST(Quit, TrayMenuQuitAsksTheSameQuestion) {
   TSorvaneProcess p;
   ASSERT_TRUE(p.Start(folder));
   ASSERT_TRUE(p.WaitReady());
-  // The right button's release pops the menu at the cursor; choose 終了.
-  p.TrayMouse(WM_RBUTTONDOWN);
-  p.TrayMouse(WM_RBUTTONUP);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor(
-      [&] {
-        menu = FindWindowA("#32768", nullptr);
-        return menu && IsWindowVisible(menu);
-      },
-      5000));
-  // Keyboard: End selects the last item (終了), Enter chooses it.
-  PostMessageA(menu, WM_KEYDOWN, VK_END, 0);
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  // The right button's release pops the menu at the cursor; 終了 is chosen.
+  ASSERT_TRUE(p.ChooseQuitFromTrayMenu());
   HWND box = p.WaitTopLevel("警告");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(FindChild(box, "Static", "「Sorvane」を終了します"), nullptr);
