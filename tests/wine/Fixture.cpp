@@ -69,8 +69,7 @@ std::string SorvaneTest::IniPath() {
   return s.substr(0, s.find(".EXE") + 1) + "INI";
 }
 
-void SorvaneTest::WriteIni(const std::string& content) {
-  const std::string p = IniPath();
+void SorvaneTest::WriteIni(const std::string& content, const std::string& p) {
   SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
   HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
@@ -79,8 +78,8 @@ void SorvaneTest::WriteIni(const std::string& content) {
   CloseHandle(h);
 }
 
-std::string SorvaneTest::ReadIni() {
-  HANDLE h = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+std::string SorvaneTest::ReadIni(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return {};
   std::string s(GetFileSize(h, nullptr), '\0');
   DWORD got = 0;

@@ -28,8 +28,8 @@ class SorvaneTest : public ::testing::Test {
 
   // The settings file the form derives from this executable's path.
   static std::string IniPath();
-  static void WriteIni(const std::string& content);
-  static std::string ReadIni();
+  static void WriteIni(const std::string& content, const std::string& path = IniPath());
+  static std::string ReadIni(const std::string& path = IniPath());
   static void RemoveIni();
   // Values under HKCU\Control Panel\desktop.
   static void SetDesktopValue(const char* name, const std::string& value);

@@ -2,7 +2,6 @@
 // mode, hidden window and life as the shell sees them.
 #include "TaskBarRecorder.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <memory>
 
@@ -388,38 +387,32 @@ TEST_F(TaskBarForm, AnIconTheShellRefusedIsAddedAgainUntilItIsThere) {
   TestPlatform().ShellAnswer = [](DWORD m) { return m == NIM_ADD ? addAnswer : m == NIM_MODIFY ? modifyAnswer : TRUE; };
   RemoveIni();
   CreateForm();
-  TTaskBar* tb = Form->TaskBar;
-  // Which messages run elevated would filter out, the tray window's and the
-  // main window's, are let through.
-  for (const auto& allowed : {std::pair<HWND, UINT>{tb->Window(), RegisterWindowMessageA("TaskbarCreated")},
-                              {Form->Handle(), WM_DROPFILES}, {Form->Handle(), WM_COPYDATA}, {Form->Handle(), 0x0049}})
-    EXPECT_NE(std::find(TestPlatform().Allowed.begin(), TestPlatform().Allowed.end(), allowed),
-              TestPlatform().Allowed.end()) << allowed.second;
-  const auto retried = [&](std::vector<DWORD> expected) {
+  const HWND tray = Form->TaskBar->Window();
+  const UINT created = RegisterWindowMessageA("TaskbarCreated");
+  // Run elevated, the new shell's message and the shell's drops still come in.
+  const HWND main = Form->Handle();
+  EXPECT_EQ(TestPlatform().Allowed, (std::vector<std::pair<HWND, UINT>>{
+                                        {tray, created}, {main, WM_DROPFILES}, {main, WM_COPYDATA}, {main, 0x0049}}));
+  const auto sentWithin2s = [&] {  // the messages sent over the next retry
     Shell.Clear();
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 2300) {
-      Pump();
-      Sleep(20);
-    }
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 2300; Sleep(20)) Pump();
     std::vector<DWORD> sent;
     for (const TShellCall& c : Shell.Calls()) sent.push_back(c.Message);
-    EXPECT_EQ(sent, expected);
+    return sent;
   };
-  retried({NIM_ADD, NIM_MODIFY});
+  EXPECT_EQ(sentWithin2s(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
   addAnswer = TRUE;  // the shell is up: the next try adds the icon, and trying ends
-  retried({NIM_ADD});
+  EXPECT_EQ(sentWithin2s(), std::vector<DWORD>{NIM_ADD});
   // A new shell that already shows the icon (a second start asked for it):
-  // the refused add is told apart by the modify, and nothing is tried again
-  // (nor is the add that succeeded above).
+  // the modify tells the refused add apart, and nothing is tried again.
   addAnswer = FALSE;
   modifyAnswer = TRUE;
-  SendMessageA(tb->Window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  retried({});
+  SendMessageA(tray, created, 0, 0);
+  EXPECT_EQ(sentWithin2s(), std::vector<DWORD>{});
   // Switched off while the shell refuses: trying ends with it.
   modifyAnswer = FALSE;
-  SendMessageA(tb->Window(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  tb->SetEnableTaskTray(false);
-  retried({});
+  SendMessageA(tray, created, 0, 0);
+  Form->TaskBar->SetEnableTaskTray(false);
+  EXPECT_EQ(sentWithin2s(), std::vector<DWORD>{});
   TestPlatform().ShellAnswer = nullptr;
 }
