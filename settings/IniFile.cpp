@@ -145,10 +145,14 @@ TIniReplacement::TIniReplacement(const std::string& fileName)
     FBeside = true;
     return;
   }
-  char dir[MAX_PATH], name[MAX_PATH];
+  // Named after the file, so that a copy a save cut short left behind is
+  // taken over by the next save.
+  char dir[MAX_PATH];
   const DWORD n = GetTempPathA(sizeof dir, dir);
-  if (n == 0 || n >= sizeof dir || !GetTempFileNameA(dir, "SVN", 0, name)) Failed();
-  FCopy = name;
+  if (n == 0 || n >= sizeof dir) Failed();
+  std::string name = FFileName.substr(FolderOfPath(FFileName).size());
+  if (!name.empty() && (name[0] == '\\' || name[0] == '/')) name.erase(0, 1);  // a root keeps its separator
+  FCopy = std::string(dir, n) + name + ".new";
   if (!MakeCopy(FFileName, FFileWasThere, FCopy)) {
     FCopy.clear();
     Failed();

@@ -291,9 +291,8 @@ TEST_F(SettingsFile, AFullDiskLeavesTheOldFileByteForByteAndSaysSo) {
     DeleteFileA(file.c_str());
   }
   char temp[MAX_PATH] = {};
-  WIN32_FIND_DATAA found;
   GetTempPathA(sizeof temp, temp);
-  EXPECT_EQ(FindFirstFileA((std::string(temp) + "SVN*.TMP").c_str(), &found), INVALID_HANDLE_VALUE)
+  EXPECT_EQ(GetFileAttributesA((std::string(temp) + "SORVANE.INI.new").c_str()), INVALID_FILE_ATTRIBUTES)
       << "no copy left in the temporary folder";
 }
 
