@@ -6,27 +6,29 @@
 # locale and a 64-bit (WoW64) Wine prefix with a virtual desktop.
 #
 #   scripts/guest-image.sh         builds the guest unless cached; prints its folder
-#   source scripts/guest-image.sh  gives guest_image, guest_job and guest_run
+#   source scripts/guest-image.sh  gives guest_image, and guest_job and
+#                                  guest_run of scripts/guest-run.sh
 #
 # The guest is made from Debian's packages only and kept under
-# ~/.cache/sorvane/guest-KEY, KEY a hash of what makes it (the functions
-# below that build and boot it, its package list and wine-env.sh), so a
-# change to any of them builds it anew. Its folder holds the kernel, the initrd,
-# the ext4 disk (disk.img, never written after the build) and ready.qcow2:
-# an overlay with a saved state of the guest booted, Xvfb and the Wine
-# desktop up, waiting for its job. Every run resumes a copy of that state,
-# so the disk image never changes.
+# ~/.cache/sorvane/guest-KEY, KEY the hash of the files that make it: this
+# one (the machine, the package list, the build), scripts/guest-init.sh (its
+# init) and scripts/wine-env.sh (its Wine prefix); a change to any of them
+# builds it anew. Its folder holds the kernel, the initrd, the ext4 disk
+# (disk.img, never written after the build) and ready.qcow2: an overlay with
+# a saved state of the guest booted, Xvfb and the Wine desktop up, waiting
+# for its job. Every run resumes a copy of that state, so the disk image
+# never changes.
 
 GUEST_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$GUEST_SCRIPTS/guest-run.sh"
 GUEST_CACHE=${SORVANE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/sorvane}
+GUEST_KEY=$(cat "$GUEST_SCRIPTS/guest-image.sh" "$GUEST_SCRIPTS/guest-init.sh" "$GUEST_SCRIPTS/wine-env.sh" |
+            sha256sum | cut -c1-16)
+GUEST_DIR=$GUEST_CACHE/guest-$GUEST_KEY
 GUEST_SUDO=""
 [ "$(id -u)" -eq 0 ] || GUEST_SUDO=sudo
 GUEST_PACKAGES=(linux-image-amd64 kmod wine wine32:i386 wine64 xvfb xauth x11-utils
                 fonts-ipafont locales cmake file procps)
-# A guest that says nothing for this long is taken for hung (each test
-# prints a line when it ends, and ctest stops a test after 300 s).
-GUEST_IDLE_LIMIT=${SORVANE_GUEST_IDLE_LIMIT:-420}
-GUEST_TIME_LIMIT=${SORVANE_GUEST_TIME_LIMIT:-3600}
 
 # The machine, alike for every boot: a saved state resumes only on the same
 # devices. 9p carries the shared folder; it is mounted only after a resume
@@ -44,90 +46,6 @@ guest_qemu() {  # guest_qemu DISK SHARE QEMU-OPTION... (in a subshell of its own
     -device virtio-rng-pci "$@"
 }
 
-# Boots DISK, streams the guest's console to stdout and LOG and answers its
-# ready line. With a command, the guest mounts SHARE at the same path, runs
-# the command there and reports its status, which guest_run returns. With
-# "savevm", the ready guest is saved into DISK (a qcow2) instead. A guest
-# that is silent for GUEST_IDLE_LIMIT seconds, runs longer than
-# GUEST_TIME_LIMIT or ends without a status fails (status 125).
-guest_run() {  # guest_run DISK SHARE LOG (savevm | COMMAND) [QEMU-OPTION...]
-  local disk=$1 share=$2 log=$3 job=$4
-  shift 4
-  case $share in *[[:space:]]*) echo "guest_run: the shared path may not hold blanks: $share" >&2; return 125 ;; esac
-  local run serial_out serial_in mon_in mon_out
-  run=$(mktemp -d "${TMPDIR:-/tmp}/sorvane-guest.XXXXXX")
-  mkfifo "$run/serial.in" "$run/serial.out" "$run/mon.in" "$run/mon.out"
-  : >"$log"
-  guest_qemu "$disk" "$share" -serial "pipe:$run/serial" -monitor "pipe:$run/mon" "$@" \
-    >"$run/qemu.log" 2>&1 </dev/null &
-  local qemu=$!
-  trap "kill $qemu 2>/dev/null; exit 130" INT TERM
-  # Opened read-write, so that no open blocks whether QEMU came up or not.
-  exec {serial_out}<>"$run/serial.out" {serial_in}<>"$run/serial.in" {mon_in}<>"$run/mon.in" {mon_out}<>"$run/mon.out"
-  local start=$SECONDS quiet_since=$SECONDS line part="" status="" why=""
-  # A resumed guest said it was ready before it was saved.
-  [[ " $* " != *" -loadvm "* ]] || printf 'SORVANE-GO %s %s %s\n' "$(date +%s)" "$share" "$job" >&"$serial_in"
-  while :; do
-    if IFS= read -r -t 2 -u "$serial_out" line; then
-      line=${part}${line%$'\r'}
-      part=""
-      quiet_since=$SECONDS
-      printf '%s\n' "$line" >>"$log"
-      case $line in
-        SORVANE-READY*)
-          if [ "$job" = savevm ]; then
-            printf 'savevm ready\nquit\n' >&"$mon_in"
-          else
-            printf 'SORVANE-GO %s %s %s\n' "$(date +%s)" "$share" "$job" >&"$serial_in"
-          fi ;;
-        SORVANE-EXIT*) status=${line#SORVANE-EXIT } ;;
-        *) printf '%s\n' "$line" ;;
-      esac
-      continue
-    fi
-    part+=$line
-    # The console is read to its end before a read times out.
-    kill -0 "$qemu" 2>/dev/null || break
-    ((SECONDS - quiet_since <= GUEST_IDLE_LIMIT)) || why="no output for ${GUEST_IDLE_LIMIT} s"
-    ((SECONDS - start <= GUEST_TIME_LIMIT)) || why="still running after ${GUEST_TIME_LIMIT} s"
-    if [ -n "$why" ]; then
-      kill "$qemu" 2>/dev/null || true
-      sleep 5
-      kill -9 "$qemu" 2>/dev/null || true
-      break
-    fi
-  done
-  [ -z "$part" ] || printf '%s\n' "$part" | tee -a "$log"
-  local qemu_status=0
-  wait "$qemu" 2>/dev/null || qemu_status=$?
-  while IFS= read -r -t 0.2 -u "$mon_out" line; do printf 'monitor: %s\n' "$line" >>"$run/qemu.log"; done
-  exec {serial_out}<&- {serial_in}>&- {mon_in}>&- {mon_out}<&-
-  trap - INT TERM
-  if [ "$job" = savevm ] && [ -z "$why" ] && qemu-img snapshot -l "$disk" 2>/dev/null | grep -qw ready; then
-    status=0
-  fi
-  if [ -z "$status" ]; then
-    echo "guest: ${why:-ended without a result (QEMU status $qemu_status)}; console kept in $log" >&2
-    sed 's/^/qemu: /' "$run/qemu.log" >&2
-    status=125
-  fi
-  rm -rf "$run"
-  return "$status"
-}
-
-# Runs COMMAND in a copy of the saved guest, with SHARE shared at the same
-# path; returns its status (125: the guest failed).
-guest_job() {  # guest_job SHARE LOG COMMAND
-  local run status=0
-  run=$(mktemp -d "${TMPDIR:-/tmp}/sorvane-job.XXXXXX")
-  cp "$GUEST_DIR/ready.qcow2" "$run/disk.qcow2"
-  chmod u+w "$run/disk.qcow2"
-  qemu-img rebase -u -b "$GUEST_DIR/disk.img" -F raw "$run/disk.qcow2"
-  guest_run "$run/disk.qcow2" "$1" "$2" "$3" -loadvm ready || status=$?
-  rm -rf "$run"
-  return "$status"
-}
-
 # The Debian mirror this machine's apt uses for bookworm. The guest takes
 # bookworm alone from it: the same Wine as the host's, and no index of
 # another suite to fail.
@@ -143,48 +61,6 @@ guest_mirror() {
       /^$/ {uri = ""}' "$f"
   done
   echo http://deb.debian.org/debian
-}
-
-# PID 1 of the guest: no system manager. Starts Xvfb and the Wine desktop
-# (making the prefix on the very first boot), says it is ready, then takes
-# one job line from the console: the host's time, the shared path and the
-# command.
-guest_init() {
-  cat <<'INIT'
-#!/bin/bash
-export PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root TERM=dumb
-for m in proc:/proc sysfs:/sys devtmpfs:/dev tmpfs:/run tmpfs:/tmp tmpfs:/dev/shm devpts:/dev/pts; do
-  mkdir -p "${m#*:}"
-  mountpoint -q "${m#*:}" || mount -t "${m%%:*}" "${m%%:*}" "${m#*:}"
-done
-poweroff() { sync; echo o >/proc/sysrq-trigger; sleep 60; }
-stty -F /dev/ttyS0 -echo
-modprobe -a 9pnet_virtio 9p
-Xvfb :0 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=:0
-source /opt/sorvane/scripts/wine-env.sh
-export WINEPREFIX=/root/prefix
-for i in $(seq 300); do [ -S /tmp/.X11-unix/X0 ] && break; sleep 0.2; done
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "guest: making the Wine prefix (once)"
-  wine_prefix_new "$WINEPREFIX"
-fi
-wine_start
-echo "guest: Xvfb and the Wine desktop are up"
-echo SORVANE-READY
-read -r word epoch share job </dev/ttyS0
-[ "$word" = SORVANE-GO ] || { echo "guest: no job"; poweroff; }
-date -s "@$epoch" >/dev/null
-mkdir -p "$share"
-# Wine cannot start an exe from a 9p share without the page cache.
-mount -t 9p -o trans=virtio,version=9p2000.L,msize=262144,cache=loose share "$share"
-echo "guest: $job"
-cd "$share" && bash -c "$job"
-echo "SORVANE-EXIT $?"
-wine_stop
-cd / && umount "$share"
-poweroff
-INIT
 }
 
 # The host's /dev and /proc as the chroot needs them, and away again (before
@@ -208,7 +84,7 @@ guest_build() {  # guest_build DIR
   printf '#!/bin/sh\nexit 101\n' | $sudo tee "$root/usr/sbin/policy-rc.d" >/dev/null
   $sudo chmod 755 "$root/usr/sbin/policy-rc.d"
   echo 'ja_JP.UTF-8 UTF-8' | $sudo tee "$root/etc/locale.gen" >/dev/null
-  trap "guest_unmount '$root'" EXIT
+  on_exit guest_unmount "$root"
   $sudo mount -t proc proc "$root/proc"
   $sudo mount --bind /dev "$root/dev"
   local status=0
@@ -221,12 +97,10 @@ guest_build() {  # guest_build DIR
     locale-gen
     apt-get clean
     rm -rf /var/lib/apt/lists/* /usr/sbin/policy-rc.d" >"$tmp/install.log" 2>&1 || status=$?
-  guest_unmount "$root" || { echo "guest: cannot unmount in $root"; return 1; }
+  on_exit_now || { echo "guest: cannot unmount in $root"; return 1; }
   ((status == 0)) || { tail -30 "$tmp/install.log"; return 1; }
-  guest_init | $sudo tee "$root/usr/sbin/sorvane-init" >/dev/null
-  $sudo chmod 755 "$root/usr/sbin/sorvane-init"
-  $sudo mkdir -p "$root/opt/sorvane/scripts"
-  $sudo cp "$GUEST_SCRIPTS/wine-env.sh" "$root/opt/sorvane/scripts/"
+  $sudo install -m 755 "$GUEST_SCRIPTS/guest-init.sh" "$root/usr/sbin/sorvane-init"
+  $sudo install -D -m 644 "$GUEST_SCRIPTS/wine-env.sh" "$root/opt/sorvane/scripts/wine-env.sh"
   $sudo sh -c "cp $root/boot/vmlinuz-* '$tmp/vmlinuz' && cp $root/boot/initrd.img-* '$tmp/initrd.img'"
   # Room for the Wine prefix (1.3 GB) and for the tests' writes.
   local mb
@@ -236,13 +110,12 @@ guest_build() {  # guest_build DIR
   $sudo rm -rf --one-file-system "$root"
   $sudo chown -R "$(id -u):$(id -g)" "$tmp"
   echo "guest: system ready after $((SECONDS - t0)) s; first boot makes the Wine prefix"
-  local dir=$GUEST_DIR
-  GUEST_DIR=$tmp
-  guest_run "$tmp/disk.img" "$tmp" "$tmp/first-boot.log" true || { GUEST_DIR=$dir; return 1; }
+  # The boots take the kernel and the initrd from here.
+  local GUEST_DIR=$tmp
+  guest_run "$tmp/disk.img" "$tmp" "$tmp/first-boot.log" true || return 1
   echo "guest: saving the guest at its ready line"
   qemu-img create -q -f qcow2 -b "$tmp/disk.img" -F raw "$tmp/ready.qcow2"
-  guest_run "$tmp/ready.qcow2" "$tmp" "$tmp/save.log" savevm || { GUEST_DIR=$dir; return 1; }
-  GUEST_DIR=$dir
+  guest_run "$tmp/ready.qcow2" "$tmp" "$tmp/save.log" savevm || return 1
   rm -rf "$out"
   mv "$tmp" "$out"
   qemu-img rebase -u -b "$out/disk.img" -F raw "$out/ready.qcow2"
@@ -253,23 +126,24 @@ guest_build() {  # guest_build DIR
 guest_image() {  # builds the guest unless cached
   [ -f "$GUEST_DIR/ready.qcow2" ] && { touch "$GUEST_DIR"; return 0; }
   mkdir -p "$GUEST_CACHE"
-  (
-    flock 9
-    [ -f "$GUEST_DIR/ready.qcow2" ] && exit 0
+  local lock tmp
+  # One build at a time: another run may be building this very guest.
+  exec {lock}>"$GUEST_CACHE/.lock"
+  flock "$lock"
+  if [ ! -f "$GUEST_DIR/ready.qcow2" ]; then
     for tmp in "$GUEST_CACHE"/guest-*.tmp; do  # builds that were cut short
       [ -d "$tmp" ] || continue
       guest_unmount "$tmp/root" && $GUEST_SUDO rm -rf --one-file-system "$tmp"
     done
     guest_build "$GUEST_DIR"
-  ) 9>"$GUEST_CACHE/.lock"
+  fi
+  exec {lock}>&-
   [ -f "$GUEST_DIR/ready.qcow2" ] || return 1
-  # Guests of other versions of this script: only the one used last stays.
+  # Guests of other versions of the files that make them: the two used last
+  # (this one and the one before it, say a branch's and its base's) stay,
+  # older ones go.
   ls -dt "$GUEST_CACHE"/guest-* 2>/dev/null | grep -v '\.tmp$' | tail -n +3 | xargs -r rm -rf || true
 }
-
-GUEST_KEY=$({ declare -f guest_qemu guest_mirror guest_init guest_build; declare -p GUEST_PACKAGES
-              cat "$GUEST_SCRIPTS/wine-env.sh"; } | sha256sum | cut -c1-16)
-GUEST_DIR=$GUEST_CACHE/guest-$GUEST_KEY
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail

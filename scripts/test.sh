@@ -42,10 +42,6 @@ wine_rc=${PIPESTATUS[0]}
 scripts/reruns.sh build/wine/Testing/Temporary/LastTest.log >build/wine/reruns.txt
 # Kept whole: the i686 layer's ctest writes to the same build tree.
 cp build/wine/Testing/Temporary/LastTest.log build/wine/LastTest-wine.log 2>/dev/null || true
-# The README's pictures come from the black-box screenshots.
-for shot in build/wine/bin/shots/*.bmp; do
-  [ -f "$shot" ] && convert "$shot" "docs/$(basename "${shot%.bmp}").png"
-done
 
 scripts/test-i686.sh "$@"
 i686_rc=$?
