@@ -14,26 +14,17 @@ class TDesktopValue {
   TDesktopValue(const char* name, const char* value) : TDesktopValue(name, REG_SZ, value, DWORD(strlen(value) + 1)) {}
   TDesktopValue(const char* name, DWORD value) : TDesktopValue(name, REG_DWORD, &value, sizeof value) {}
   ~TDesktopValue() {
-    if (FHad)
-      RegSetValueExA(FKey, FName, 0, REG_SZ, reinterpret_cast<const BYTE*>(FOld), DWORD(strlen(FOld) + 1));
-    else
-      RegDeleteValueA(FKey, FName);
-    RegCloseKey(FKey);
+    if (FOld == "(none)") RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, FName);
+    else SetDesktopValue(FName, FOld);
   }
 
  private:
-  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size) : FName(name) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
-                    nullptr);
-    DWORD oldSize = sizeof FOld;
-    FHad = RegQueryValueExA(FKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(FOld), &oldSize) == ERROR_SUCCESS;
-    RegSetValueExA(FKey, name, 0, type, static_cast<const BYTE*>(data), size);
+  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size) : FName(name), FOld(DesktopValue(name)) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, name, type, data, size);
   }
 
   const char* FName;
-  HKEY FKey = nullptr;
-  char FOld[1024] = {};
-  bool FHad = false;
+  const std::string FOld;
 };
 
 }  // namespace

@@ -80,20 +80,14 @@ HWND FindChild(HWND parent, const std::string& cls, const std::string& text) {
 }
 
 std::string DesktopValue(const char* name) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "(none)";
   char buf[1024] = {};
   DWORD size = sizeof buf - 1;
-  const LONG r = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
-  RegCloseKey(key);
+  const LONG r = RegGetValueA(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, buf, &size);
   return r == ERROR_SUCCESS ? buf : "(none)";
 }
 
 void SetDesktopValue(const char* name, const std::string& value) {
-  HKEY key;
-  RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-  RegCloseKey(key);
+  RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
 }
 
 void CentredStyle(const std::string& wallpaper) {

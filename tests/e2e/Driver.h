@@ -60,6 +60,7 @@ std::string ClassName(HWND wnd);
 HWND FindChild(HWND parent, const std::string& cls, const std::string& text);
 std::vector<HWND> Children(HWND parent);
 // Values under HKCU\Control Panel\desktop ("(none)" when missing).
+inline constexpr char kDesktop[] = "Control Panel\\desktop";
 std::string DesktopValue(const char* name);
 void SetDesktopValue(const char* name, const std::string& value);
 // The desktop values of a centred wallpaper (style 0, not tiled); "" for none.
