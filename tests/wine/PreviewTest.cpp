@@ -123,9 +123,7 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   for (const Case& c : cases) {
     Boxes.clear();
     const int at = Show(TempFile(c.Name, c.Content));
-    ASSERT_EQ(Boxes.size(), 1u) << c.Name;
-    EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error) << c.Name;
-    EXPECT_EQ(Boxes[0].Text, c.Message) << c.Name;
+    ASSERT_TRUE(OneBox(c.Message, TBoxKind::Error)) << c.Name;
     EXPECT_EQ(Info(), "原寸＝40×30") << c.Name;
     EXPECT_EQ(Form->ImgView->Picture().Width(), 40) << c.Name;
     EXPECT_EQ(Form->Candidates().Paths()[at], TempDir() + "\\" + c.Name) << c.Name;
@@ -138,8 +136,7 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   Boxes.clear();
   Show(locked);
   CloseHandle(h);
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "ﾌｧｲﾙ " + locked + " は開けません.");
+  ASSERT_TRUE(OneBox("ﾌｧｲﾙ " + locked + " は開けません."));
   EXPECT_EQ(Info(), "原寸＝40×30");
 
   // Another program shortens the file after its size was taken: the read
@@ -157,8 +154,7 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   Boxes.clear();
   Show(shrinking);
   TestPlatform().FileRead = nullptr;
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "ﾌｧｲﾙ " + shrinking + " は開けません.");
+  ASSERT_TRUE(OneBox("ﾌｧｲﾙ " + shrinking + " は開けません."));
   EXPECT_EQ(Info(), "原寸＝40×30");
   EXPECT_EQ(Form->Candidates().Count(), int(std::size(cases)) + 3);
 }
@@ -172,9 +168,7 @@ TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {
   DeleteFileA(gone.c_str());
   Boxes.clear();
   UserSelects(Form->ListBox, 1);
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Warning);
-  EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
+  ASSERT_TRUE(OneBox("画像が見つかりません。除外します。", TBoxKind::Warning));
   ASSERT_EQ(Form->Candidates().Count(), 2);
   EXPECT_EQ(Form->Candidates().Paths()[1], keep);
   EXPECT_EQ(Form->Candidates().Selected(), -1);
@@ -185,8 +179,7 @@ TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {
   Form->AddCandidate(TempDir());
   Boxes.clear();
   UserSelects(Form->ListBox, 2);
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。除外します。");
+  ASSERT_TRUE(OneBox("画像が見つかりません。除外します。"));
   EXPECT_EQ(Form->Candidates().Count(), 2);
 }
 

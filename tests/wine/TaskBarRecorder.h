@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Fixture.h"
 #include "tray/TaskBar.h"
-#include "TestPlatform.h"
-#include "app/Application.h"
 
 struct TShellCall {
   DWORD Message;
@@ -75,34 +74,9 @@ class ShellRecorder {
   DWORD FUiThread = GetCurrentThreadId();
 };
 
-// An application object as at start, with boxes recorded instead of shown.
-class TrayTestBase : public ::testing::Test {
+// An application object as at start, with no main window; boxes answered OK.
+class TrayTestBase : public SorvaneTest {
  protected:
-  void SetUp() override {
-    App = new TApplication();
-    App->SetTitle("Sorvane");
-    TestPlatform().Box = [this](TBoxKind kind, const std::string& text) {
-      Boxes.push_back({kind, text});
-      return IDOK;
-    };
-  }
-  void TearDown() override {
-    TestPlatform().Box = nullptr;
-    delete App;
-    App = nullptr;
-  }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  struct Box {
-    TBoxKind Kind;
-    std::string Text;
-  };
+  void SetUp() override { CreateApp(IDOK); }
   ShellRecorder Shell;
-  TApplication* App = nullptr;
-  std::vector<Box> Boxes;
 };

@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <memory>
 
-#include "Fixture.h"
-
 namespace {
 
 template <class T>
