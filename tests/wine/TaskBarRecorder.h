@@ -34,13 +34,22 @@ class ShellRecorder {
     std::lock_guard<std::mutex> g(FLock);
     return FCalls;
   }
-  std::size_t Count() {
-    std::lock_guard<std::mutex> g(FLock);
-    return FCalls.size();
-  }
+  std::size_t Count() { return Calls().size(); }
   void Clear() {
     std::lock_guard<std::mutex> g(FLock);
     FCalls.clear();
+  }
+  // The messages of the calls, in order; with their tips ("add Sorvane").
+  std::vector<DWORD> Messages() {
+    std::vector<DWORD> r;
+    for (const TShellCall& c : Calls()) r.push_back(c.Message);
+    return r;
+  }
+  std::vector<std::string> Sent() {
+    static const char* const kNames[] = {"add ", "modify ", "delete "};
+    std::vector<std::string> r;
+    for (const TShellCall& c : Calls()) r.push_back((c.Message < 3 ? kNames[c.Message] : "other ") + c.Tip());
+    return r;
   }
   // Calls made from another thread than this one (the worker's).
   std::vector<TShellCall> WorkerCalls() {
