@@ -82,38 +82,27 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   };
   std::string truncated = Bmp24(40, 30, 0, 0);
   truncated.resize(truncated.size() - 10);
-  std::string hugeWidth = Bmp24(4, 4, 0, 0);
-  testpics::Put32(hugeWidth, 18, 0x7FFFFFFF);
-  std::string hugeBoth = Bmp24(4, 4, 0, 0);
-  testpics::Put32(hugeBoth, 18, 100000);
-  testpics::Put32(hugeBoth, 22, 100000);
-  std::string offsetPastEnd = Bmp24(4, 4, 0, 0);
-  testpics::Put32(offsetPastEnd, 10, 0xFFFFFF00u);
-  std::string offsetInHeader = Bmp24(4, 4, 0, 0);
-  testpics::Put32(offsetInHeader, 10, 20);
-  std::string headerTooLong = Bmp24(4, 4, 0, 0);
-  testpics::Put32(headerTooLong, 14, 0xFFFFFFF0u);
-  std::string hugePalette = Bmp24(4, 4, 0, 0);
-  testpics::Put16(hugePalette, 28, 8);
-  testpics::Put32(hugePalette, 46, 0x40000000);
-  std::string zeroWidth = Bmp24(4, 4, 0, 0);
-  testpics::Put32(zeroWidth, 18, 0);
-  std::string badBits = Bmp24(4, 4, 0, 0);
-  testpics::Put16(badBits, 28, 7);
+  // A 4×4 bitmap with header fields changed; the bit count at 28 is followed
+  // by a zero compression, so a 32-bit store there changes only the count.
+  const auto patched = [](std::initializer_list<std::pair<std::size_t, std::uint32_t>> fields) {
+    std::string f = Bmp24(4, 4, 0, 0);
+    for (const auto& [at, value] : fields) testpics::Put32(f, at, value);
+    return f;
+  };
   const std::string bad = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です.";
   const Case cases[] = {
       {"notbm.bmp", "PK\x03\x04 this is no bitmap", bad},
       {"one.bmp", "B", bad},
       {"head.bmp", "BM\x10\x00", bad},
       {"trunc.bmp", truncated, bad},
-      {"wide.bmp", hugeWidth, bad},
-      {"huge.bmp", hugeBoth, bad},
-      {"offend.bmp", offsetPastEnd, bad},
-      {"offhdr.bmp", offsetInHeader, bad},
-      {"hdrlong.bmp", headerTooLong, bad},
-      {"palette.bmp", hugePalette, bad},
-      {"zero.bmp", zeroWidth, bad},
-      {"bits.bmp", badBits, bad},
+      {"wide.bmp", patched({{18, 0x7FFFFFFF}}), bad},
+      {"huge.bmp", patched({{18, 100000}, {22, 100000}}), bad},
+      {"offend.bmp", patched({{10, 0xFFFFFF00u}}), bad},           // pixels past the end
+      {"offhdr.bmp", patched({{10, 20}}), bad},                    // pixels inside the header
+      {"hdrlong.bmp", patched({{14, 0xFFFFFFF0u}}), bad},          // header longer than the file
+      {"palette.bmp", patched({{28, 8}, {46, 0x40000000}}), bad},  // 8 bits with a huge palette
+      {"zero.bmp", patched({{18, 0}}), bad},
+      {"bits.bmp", patched({{28, 7}}), bad},
       {"pic.gif", "GIF89a", "拡張子 .gif の画像形式は処理できません."},
       {"pic.jpeg", "\xFF\xD8", "拡張子 .jpeg の画像形式は処理できません."},
       {"noicon.ico", "not an icon at all, not at all", "ｱｲｺﾝｲﾒｰｼﾞが不正です."},
