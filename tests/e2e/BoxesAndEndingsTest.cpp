@@ -14,39 +14,25 @@ class TDesktopValue {
   TDesktopValue(const char* name, const char* value) : TDesktopValue(name, REG_SZ, value, DWORD(strlen(value) + 1)) {}
   TDesktopValue(const char* name, DWORD value) : TDesktopValue(name, REG_DWORD, &value, sizeof value) {}
   ~TDesktopValue() {
-    if (FHad)
-      RegSetValueExA(FKey, FName, 0, REG_SZ, reinterpret_cast<const BYTE*>(FOld), DWORD(strlen(FOld) + 1));
-    else
-      RegDeleteValueA(FKey, FName);
-    RegCloseKey(FKey);
+    if (FOld == "(none)") RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, FName);
+    else SetDesktopValue(FName, FOld);
   }
 
  private:
-  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size) : FName(name) {
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
-                    nullptr);
-    DWORD oldSize = sizeof FOld;
-    FHad = RegQueryValueExA(FKey, name, nullptr, nullptr, reinterpret_cast<BYTE*>(FOld), &oldSize) == ERROR_SUCCESS;
-    RegSetValueExA(FKey, name, 0, type, static_cast<const BYTE*>(data), size);
+  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size) : FName(name), FOld(DesktopValue(name)) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, name, type, data, size);
   }
 
   const char* FName;
-  HKEY FKey = nullptr;
-  char FOld[1024] = {};
-  bool FHad = false;
+  const std::string FOld;
 };
 
 }  // namespace
 
 TEST(ErrorBox, APeriodThatIsNotANumberShowsTheRunTimeMessage) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("errorbox");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
-  HWND freqView = nullptr;
-  for (HWND w : Children(p.MainWindow()))
-    if (ClassName(w) == "Edit" && WindowText(w) == "1") freqView = w;
+  ASSERT_TRUE(p.LaunchAndOpen(TSorvaneProcess::PrepareFolder("errorbox")));
+  HWND freqView = FindChild(p.MainWindow(), "Edit", "1");
   ASSERT_NE(freqView, nullptr);
   // Typing "1a": the edit changes, the conversion fails, the error box opens
   // inside the change handler, so the text is sent from a thread of its own.
@@ -66,14 +52,12 @@ TEST(ErrorBox, APeriodThatIsNotANumberShowsTheRunTimeMessage) {
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(p.MainWindow()) != 0; }, 5000));
   // The program goes on; the text stays as typed.
   EXPECT_EQ(WindowText(freqView), "1a");
-  p.Kill();
 }
 
 TEST(ErrorBox, ADesktopValueOfTheWrongTypeIsReportedAtStartAndTheProgramRuns) {
   TDesktopValue tile("TileWallpaper", DWORD(1));
-  const std::string folder = TSorvaneProcess::PrepareFolder("starterror");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
+  ASSERT_TRUE(p.Start(TSorvaneProcess::PrepareFolder("starterror")));
   HWND box = p.WaitDialog(20000);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WindowText(box), "Sorvane");
@@ -83,23 +67,18 @@ TEST(ErrorBox, ADesktopValueOfTheWrongTypeIsReportedAtStartAndTheProgramRuns) {
   ASSERT_TRUE(p.WaitReady());
   EXPECT_FALSE(p.WaitExit(500));
   EXPECT_TRUE(p.OpenWindow());
-  p.Kill();
 }
 
 TEST(WarnBox, AVanishedPictureIsWarnedAboutAndRemoved) {
   TDesktopValue wallpaper("Wallpaper", "C:\\nowhere\\gone.bmp");
-  const std::string folder = TSorvaneProcess::PrepareFolder("warn");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(TSorvaneProcess::PrepareFolder("warn")));
   HWND list = FindChild(p.MainWindow(), "ListBox", "");
   ASSERT_NE(list, nullptr);
   // The current wallpaper joins the list without an existence test.
   ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
   // A user's selection of it.
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
-  PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+  Select(list, 0, true);
   HWND box = p.WaitTopLevel("警告");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(FindChild(box, "Static", "画像が見つかりません。除外します。"), nullptr);
@@ -115,30 +94,23 @@ TEST(WarnBox, AVanishedPictureIsWarnedAboutAndRemoved) {
   PostMessageA(box, WM_COMMAND, IDYES, 0);
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
   EXPECT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 0; }, 5000));
-  p.Kill();
 }
 
 TEST(ShowCommand, MaximizeShowsTheWindowAtOnceAndItsFirstPaintGoesToTheTray) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("maximized");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder, SW_SHOWMAXIMIZED));
-  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.Launch(TSorvaneProcess::PrepareFolder("maximized"), SW_SHOWMAXIMIZED));
   // Shown for its first paint, then hidden to the tray with the button gone.
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(p.AppWindow()); }, 10000));
   EXPECT_FALSE(IsWindowVisible(p.MainWindow()));
   EXPECT_TRUE(IsIconic(p.AppWindow()));
-  p.Kill();
 }
 
 TEST(Session, EndOfSessionEndsAtOnceWithStatusZero) {
   const std::string folder = TSorvaneProcess::PrepareFolder("session");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.Launch(folder));
   PostMessageA(p.AppWindow(), WM_ENDSESSION, TRUE, 0);
-  DWORD code = 1;
-  ASSERT_TRUE(p.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(p.EndsWithStatusZero());
   // Nothing was saved.
   EXPECT_EQ(GetFileAttributesA((folder + "\\SORVANE.INI").c_str()), INVALID_FILE_ATTRIBUTES);
 }

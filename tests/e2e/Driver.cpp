@@ -80,20 +80,14 @@ HWND FindChild(HWND parent, const std::string& cls, const std::string& text) {
 }
 
 std::string DesktopValue(const char* name) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "(none)";
   char buf[1024] = {};
   DWORD size = sizeof buf - 1;
-  const LONG r = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size);
-  RegCloseKey(key);
+  const LONG r = RegGetValueA(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, buf, &size);
   return r == ERROR_SUCCESS ? buf : "(none)";
 }
 
 void SetDesktopValue(const char* name, const std::string& value) {
-  HKEY key;
-  RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-  RegCloseKey(key);
+  RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
 }
 
 void CentredStyle(const std::string& wallpaper) {
@@ -119,15 +113,28 @@ std::string ReadFileBytes(const std::string& path) {
   return s;
 }
 
+void WriteList(const std::string& ini, const std::vector<std::string>& paths, const std::string& freq) {
+  std::string s = "[List]\r\n";
+  for (size_t k = 0; k < paths.size(); ++k) s += std::to_string(k + 1) + "=" + paths[k] + "\r\n";
+  WriteFileBytes(ini, s + "Count=" + std::to_string(paths.size()) + "\r\n[Freq]\r\n" + freq);
+}
+
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
-bool CloseBox(HWND box) {
+bool CloseBox(HWND box, const std::string& button) {
   for (HWND w : Children(box))
-    if (ClassName(w) == "Button") {
+    if (ClassName(w) == "Button" && (button.empty() || WindowText(w) == button)) {
       Click(w);
       return WaitFor([&] { return !IsWindow(box); }, 5000);
     }
   return false;
+}
+
+void Select(HWND list, int index, bool post) {
+  SendMessageA(list, LB_SETCURSEL, WPARAM(index), 0);
+  const WPARAM change = MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE);
+  if (post) PostMessageA(GetParent(list), WM_COMMAND, change, LPARAM(list));
+  else SendMessageA(GetParent(list), WM_COMMAND, change, LPARAM(list));
 }
 
 namespace {
@@ -242,10 +249,19 @@ bool TSorvaneProcess::WaitReady(DWORD ms) {
   return WaitFor([&] { return AppWindow() && MainWindow() && TrayWindow(); }, ms);
 }
 
+bool TSorvaneProcess::Launch(const std::string& folder, int showCmd) { return Start(folder, showCmd) && WaitReady(); }
+
+bool TSorvaneProcess::LaunchAndOpen(const std::string& folder) { return Launch(folder) && OpenWindow(); }
+
 bool TSorvaneProcess::WaitExit(DWORD ms, DWORD* exitCode) {
   if (WaitForSingleObject(FPi.hProcess, Patience(ms)) != WAIT_OBJECT_0) return false;
   if (exitCode) GetExitCodeProcess(FPi.hProcess, exitCode);
   return true;
+}
+
+bool TSorvaneProcess::EndsWithStatusZero(DWORD ms) {
+  DWORD code = 1;
+  return WaitExit(ms, &code) && code == 0;
 }
 
 void TSorvaneProcess::Kill() {
@@ -302,6 +318,11 @@ HWND TSorvaneProcess::WaitDialog(DWORD ms) const {
       },
       ms);
   return found;
+}
+
+HWND TSorvaneProcess::ClickForWarning(HWND button) const {
+  Click(button);
+  return WaitTopLevel("警告");
 }
 
 bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::string>& paths) const {

@@ -10,7 +10,7 @@
 class TSorvaneProcess {
  public:
   TSorvaneProcess() = default;
-  ~TSorvaneProcess();
+  ~TSorvaneProcess();  // kills the process if it still runs
   TSorvaneProcess(const TSorvaneProcess&) = delete;
   TSorvaneProcess& operator=(const TSorvaneProcess&) = delete;
 
@@ -20,9 +20,13 @@ class TSorvaneProcess {
   bool Start(const std::string& folder, int showCmd = -1);
   // Waits until the application window and the main window exist.
   bool WaitReady(DWORD ms = 20000);
+  // Start and WaitReady; then OpenWindow too.
+  bool Launch(const std::string& folder, int showCmd = -1);
+  bool LaunchAndOpen(const std::string& folder);
   bool WaitExit(DWORD ms, DWORD* exitCode = nullptr);
+  // The process ends within ms with status 0.
+  bool EndsWithStatusZero(DWORD ms = 10000);
   void Kill();
-  DWORD Pid() const { return FPi.dwProcessId; }
   HANDLE Process() const { return FPi.hProcess; }
 
   HWND AppWindow() const;   // class "TApplication" of this process
@@ -33,6 +37,8 @@ class TSorvaneProcess {
   std::vector<HWND> TopLevelWindows() const;
   // A visible dialog box of this process (class "#32770"), or null.
   HWND WaitDialog(DWORD ms = 10000) const;
+  // Clicks the button and waits for the warning box ("警告") it opens.
+  HWND ClickForWarning(HWND button) const;
 
   // Files dropped on a window of this process: WM_DROPFILES with a drop
   // handle (DROPFILES and the CP932 names) in this process's memory.
@@ -60,6 +66,7 @@ std::string ClassName(HWND wnd);
 HWND FindChild(HWND parent, const std::string& cls, const std::string& text);
 std::vector<HWND> Children(HWND parent);
 // Values under HKCU\Control Panel\desktop ("(none)" when missing).
+inline constexpr char kDesktop[] = "Control Panel\\desktop";
 std::string DesktopValue(const char* name);
 void SetDesktopValue(const char* name, const std::string& value);
 // The desktop values of a centred wallpaper (style 0, not tiled); "" for none.
@@ -67,10 +74,17 @@ void CentredStyle(const std::string& wallpaper);
 // Whole files as bytes.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
+// A settings file listing the pictures, with these automatic-change values.
+void WriteList(const std::string& ini, const std::vector<std::string>& paths,
+               const std::string& freq = "On=0\r\nMin=5\r\nRandom=0\r\n");
 // Posts a click (a modal box may open from it).
 void Click(HWND button);
-// Clicks the one button of an error box and waits for the box to go.
-bool CloseBox(HWND box);
+// Clicks the box's button with this caption (empty: its one button) and
+// waits for the box to go.
+bool CloseBox(HWND box, const std::string& button = "");
+// Selects an entry as a user's click does (the list tells its parent); the
+// notice is posted when a box may open from it.
+void Select(HWND list, int index, bool post = false);
 // Real input, as a user's hand gives it: the cursor goes to (x, y) in wnd's
 // client area and the left button is pressed and released there.
 void RealClick(HWND wnd, int x, int y);

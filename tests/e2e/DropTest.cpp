@@ -12,9 +12,7 @@ TEST(Drop, BitmapsJoinTheListAndExecuteStoresThem) {
   WriteFileBytes(note, "not a picture");
   CentredStyle("");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(ListItems(list).empty());
@@ -25,8 +23,7 @@ TEST(Drop, BitmapsJoinTheListAndExecuteStoresThem) {
 
   // The user centres the second entry as the wallpaper and executes.
   SendMessageA(FindChild(main, "Button", "画面中央"), BM_CLICK, 0, 0);
-  SendMessageA(list, LB_SETCURSEL, 1, 0);
-  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+  Select(list, 1);
   Click(FindChild(main, "Button", "実行(&X)"));
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 60000));
   const std::string saved = ReadFileBytes(folder + "\\SORVANE.INI");

@@ -20,14 +20,6 @@ int VisibleWithCaption(const TSorvaneProcess& p, const std::string& caption) {
   return n;
 }
 
-// A settings file listing the pictures, automatic change off.
-void WriteList(const std::string& ini, const std::vector<std::string>& paths) {
-  std::string s = "[List]\r\n";
-  for (size_t k = 0; k < paths.size(); ++k) s += std::to_string(k + 1) + "=" + paths[k] + "\r\n";
-  s += "Count=" + std::to_string(paths.size()) + "\r\n[Freq]\r\nOn=0\r\nMin=5\r\nRandom=0\r\n";
-  WriteFileBytes(ini, s);
-}
-
 // The list as a start would read it from the file, through the profile API.
 std::vector<std::string> StoredList(const std::string& ini) {
   std::vector<std::string> list;
@@ -58,15 +50,12 @@ TEST(Modal, WhileAWarningIsOpenTheListAndTheTrayAreOutOfReach) {
   WriteList(folder + "\\SORVANE.INI", pics);
   CentredStyle(pics[1]);
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
   ASSERT_EQ(ListItems(list), pics);
   DeleteFileA(pics[0].c_str());
   // The user picks the vanished picture: the warning opens.
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
-  PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+  Select(list, 0, true);
   HWND box = p.WaitTopLevel("警告");
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(IsWindowEnabled(main));
@@ -80,29 +69,23 @@ TEST(Modal, WhileAWarningIsOpenTheListAndTheTrayAreOutOfReach) {
   Sleep(300);
   EXPECT_FALSE(AnyVisible(p, "#32768"));
   EXPECT_EQ(VisibleWithCaption(p, "警告"), 1);
-  Click(FindChild(box, "Button", "はい(&Y)"));
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_TRUE(CloseBox(box, "はい(&Y)"));
   // The vanished picture went, the two others stay.
   EXPECT_TRUE(WaitFor([&] { return ListItems(list).size() == 2; }, 5000));
   EXPECT_EQ(ListItems(list), std::vector<std::string>(pics.begin() + 1, pics.end()));
   EXPECT_TRUE(IsWindowEnabled(main));
-  p.Kill();
 }
 
 TEST(Modal, TheQuitQuestionAndTheColourChooserKeepEveryCommandOutOfReach) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("modal_quit");
-  const std::string ini = folder + "\\SORVANE.INI";
+  const std::string folder = TSorvaneProcess::PrepareFolder("modal_quit"), ini = folder + "\\SORVANE.INI";
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow();
   HWND quit = FindChild(main, "Button", "終了(&Q)"), ok = FindChild(main, "Button", "実行(&X)");
   HWND colour = FindChild(main, "Button", "設定");
   ASSERT_TRUE(quit && ok && colour);
 
-  Click(quit);
-  HWND box = p.WaitTopLevel("警告");
+  HWND box = p.ClickForWarning(quit);
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(IsWindowEnabled(main));
   RealClick(quit, 10, 10);  // no second question
@@ -111,8 +94,7 @@ TEST(Modal, TheQuitQuestionAndTheColourChooserKeepEveryCommandOutOfReach) {
   EXPECT_EQ(VisibleWithCaption(p, "警告"), 1);
   EXPECT_TRUE(IsWindowVisible(main));
   EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
-  Click(FindChild(box, "Button", "いいえ(&N)"));
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  ASSERT_TRUE(CloseBox(box, "いいえ(&N)"));
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != 0; }, 5000));
 
   Click(colour);
@@ -129,15 +111,11 @@ TEST(Modal, TheQuitQuestionAndTheColourChooserKeepEveryCommandOutOfReach) {
   PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }, 5000));
   EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != 0; }, 5000));
-  p.Kill();
 }
 
 TEST(Modal, ARestoreFromTheTaskbarWhileABoxIsOpenLeavesTheWindowOutOfReach) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("modal_restore");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(TSorvaneProcess::PrepareFolder("modal_restore")));
   HWND main = p.MainWindow(), app = p.AppWindow();
   // Minimised with its taskbar button, then the quit question from the tray.
   PostMessageA(app, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -151,13 +129,11 @@ TEST(Modal, ARestoreFromTheTaskbarWhileABoxIsOpenLeavesTheWindowOutOfReach) {
   Sleep(500);
   EXPECT_FALSE(IsWindowVisible(main) && IsWindowEnabled(main));
   EXPECT_EQ(VisibleWithCaption(p, "警告"), 1);
-  Click(FindChild(box, "Button", "いいえ(&N)"));
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  ASSERT_TRUE(CloseBox(box, "いいえ(&N)"));
   // Afterwards the program works as before: the button restores the window.
   PostMessageA(app, WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) && IsWindowEnabled(main); }, 5000));
   EXPECT_FALSE(p.WaitExit(500));
-  p.Kill();
 }
 
 TEST(Keyboard, TabReachesTheTabStripAndCtrlTabTurnsThePages) {
@@ -166,9 +142,7 @@ TEST(Keyboard, TabReachesTheTabStripAndCtrlTabTurnsThePages) {
   WriteList(folder + "\\SORVANE.INI", pics);
   CentredStyle(pics[0]);
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), tabs = FindChild(main, "SysTabControl32", ""), list = FindChild(main, "ListBox", "");
   HWND ok = FindChild(main, "Button", "実行(&X)"), quit = FindChild(main, "Button", "終了(&Q)");
   ASSERT_TRUE(tabs && list && ok && quit);
@@ -202,22 +176,17 @@ TEST(Keyboard, TabReachesTheTabStripAndCtrlTabTurnsThePages) {
   EXPECT_TRUE(IsChild(tabs, before)) << "the stop before 実行(&X) lies on the page";
 
   // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from anywhere, round.
-  RealKey(VK_TAB, {VK_CONTROL});
-  EXPECT_EQ(page(), 1);
-  RealKey(VK_TAB, {VK_CONTROL});
-  EXPECT_EQ(page(), 2);
-  RealKey(VK_TAB, {VK_CONTROL});
-  EXPECT_EQ(page(), 0);
+  for (int next : {1, 2, 0}) {
+    RealKey(VK_TAB, {VK_CONTROL});
+    EXPECT_EQ(page(), next);
+  }
   RealKey(VK_TAB, {VK_CONTROL, VK_SHIFT});
   EXPECT_EQ(page(), 2);
   EXPECT_EQ(focus(), ok);  // the focus was not on a page: it stays
   // The focus inside a page that goes moves to the strip (the about page
   // has no stop).
   RealKey(VK_TAB, {VK_CONTROL});
-  RealKey(VK_TAB);
-  RealKey(VK_TAB);
-  RealKey(VK_TAB);
-  RealKey(VK_TAB);
+  for (int i = 0; i < 4; ++i) RealKey(VK_TAB);
   ASSERT_EQ(focus(), list);
   RealKey(VK_TAB, {VK_CONTROL, VK_SHIFT});
   EXPECT_EQ(page(), 2);
@@ -227,9 +196,7 @@ TEST(Keyboard, TabReachesTheTabStripAndCtrlTabTurnsThePages) {
   RealKey('Q', {VK_MENU});
   HWND box = p.WaitTopLevel("警告", 5000);
   ASSERT_NE(box, nullptr);
-  Click(FindChild(box, "Button", "いいえ(&N)"));
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
-  p.Kill();
+  EXPECT_TRUE(CloseBox(box, "いいえ(&N)"));
 }
 
 TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
@@ -250,8 +217,7 @@ TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
     ASSERT_TRUE(p.OpenWindow());
     HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
     // The user picks the sixth entry (the list tells its parent) and removes it.
-    SendMessageA(list, LB_SETCURSEL, 5, 0);
-    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
+    Select(list, 5);
     Click(FindChild(main, "Button", "選択画像"));
     ASSERT_TRUE(WaitFor([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 59; }, 5000));
     Click(FindChild(main, "Button", "実行(&X)"));
@@ -267,14 +233,11 @@ TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
   // A save that ran to its end leaves no copy behind.
   WriteList(ini, before);
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   Click(FindChild(p.MainWindow(), "Button", "実行(&X)"));
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(p.MainWindow()); }, 10000));
   EXPECT_EQ(StoredList(ini), before);
   EXPECT_EQ(GetFileAttributesA((ini + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
-  p.Kill();
 }
 
 // ctest runs this one under code page 1252 (LC_ALL=en_US.UTF-8): the list's
@@ -292,9 +255,7 @@ TEST(OtherCodePage, ShiftJisEntriesSurviveAStartAndAnExecuteByteForByte) {
   CentredStyle(paths[0]);
   WriteList(ini, paths);
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow();
   EXPECT_EQ(SendMessageA(FindChild(main, "ListBox", ""), LB_GETCOUNT, 0, 0), 2);
   Click(FindChild(main, "Button", "実行(&X)"));
@@ -303,5 +264,4 @@ TEST(OtherCodePage, ShiftJisEntriesSurviveAStartAndAnExecuteByteForByte) {
   for (std::size_t k = 0; k < paths.size(); ++k)
     EXPECT_NE(stored.find(std::to_string(k + 1) + "=" + paths[k] + "\r\n"), std::string::npos) << stored;
   EXPECT_NE(stored.find("Count=2\r\n"), std::string::npos) << stored;
-  p.Kill();
 }

@@ -4,10 +4,8 @@
 #include "Driver.h"
 
 TEST(StartUp, ComesToRestHiddenWithItsApplicationWindowAndTray) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("start");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.Launch(TSorvaneProcess::PrepareFolder("start")));
   HWND app = p.AppWindow();
   EXPECT_EQ(WindowText(app), "Sorvane");
   RECT r;
@@ -28,15 +26,11 @@ TEST(StartUp, ComesToRestHiddenWithItsApplicationWindowAndTray) {
     EXPECT_NE(FindChild(main, "Button", caption), nullptr) << caption;
   EXPECT_NE(FindChild(main, "Button", "自動変更　"), nullptr);
   EXPECT_NE(FindChild(main, "Button", "配置基準点指定　"), nullptr);
-  p.Kill();
 }
 
 TEST(StartUp, FirstRestorePaintsOnceAndGoesToTheTraySecondOpens) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("restore");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(TSorvaneProcess::PrepareFolder("restore")));
   HWND main = p.MainWindow();
   HWND app = p.AppWindow();
   EXPECT_TRUE(IsWindowVisible(main));
@@ -51,45 +45,36 @@ TEST(StartUp, FirstRestorePaintsOnceAndGoesToTheTraySecondOpens) {
   const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
   EXPECT_NEAR((w.left + w.right) / 2, cx / 2, 1);
   EXPECT_NEAR((w.top + w.bottom) / 2, cy / 2, 1);
-  p.Kill();
 }
 
 TEST(SingleInstance, SecondStartEndsSilentlyWithStatusZero) {
   const std::string folder = TSorvaneProcess::PrepareFolder("second");
   TSorvaneProcess first;
-  ASSERT_TRUE(first.Start(folder));
-  ASSERT_TRUE(first.WaitReady());
+  ASSERT_TRUE(first.Launch(folder));
   TSorvaneProcess second;
   ASSERT_TRUE(second.Start(folder));
-  DWORD code = 1;
-  ASSERT_TRUE(second.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(second.EndsWithStatusZero());
   // The running instance stays as it was.
   EXPECT_TRUE(IsIconic(first.AppWindow()));
   EXPECT_FALSE(IsWindowVisible(first.MainWindow()));
-  first.Kill();
 }
 
 TEST(SingleInstance, ASecondStartBringsBackTheIconOfTheRunningOne) {
   const std::string folder = TSorvaneProcess::PrepareFolder("icon-again");
   TSorvaneProcess first;
-  ASSERT_TRUE(first.Start(folder));
-  ASSERT_TRUE(first.WaitReady());
+  ASSERT_TRUE(first.Launch(folder));
   ASSERT_TRUE(WaitFor(TrayShowsAnIcon, 5000));
   // The shell lost the icon, and no new shell will say so.
   ASSERT_TRUE(RemoveTrayIcon(first.TrayWindow()));
   ASSERT_TRUE(WaitFor([] { return !TrayShowsAnIcon(); }, 5000));
   TSorvaneProcess second;
   ASSERT_TRUE(second.Start(folder));
-  DWORD code = 1;
-  ASSERT_TRUE(second.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(second.EndsWithStatusZero());
   EXPECT_TRUE(WaitFor(TrayShowsAnIcon, 5000));
   // The first instance is the one that runs, as it was.
   EXPECT_EQ(WaitForSingleObject(first.Process(), 0), DWORD(WAIT_TIMEOUT));
   EXPECT_EQ(FindWindowA("TApplication", "Sorvane"), first.AppWindow());
   EXPECT_FALSE(IsWindowVisible(first.MainWindow()));
-  first.Kill();
 }
 
 namespace {
@@ -133,71 +118,52 @@ TEST(SingleInstance, AnyApplicationWindowCaptionedExactlySorvaneBlocks) {
 }
 
 TEST(Quit, AsksAndOnlyYesEndsTheProcess) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("quit");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(TSorvaneProcess::PrepareFolder("quit")));
   HWND quit = FindChild(p.MainWindow(), "Button", "終了(&Q)");
   ASSERT_NE(quit, nullptr);
 
-  Click(quit);
-  HWND box = p.WaitTopLevel("警告");
+  HWND box = p.ClickForWarning(quit);
   ASSERT_NE(box, nullptr);
   EXPECT_NE(FindChild(box, "Static", "「Sorvane」を終了します"), nullptr);
-  HWND yes = FindChild(box, "Button", "はい(&Y)");
-  HWND no = FindChild(box, "Button", "いいえ(&N)");
-  ASSERT_NE(yes, nullptr);
-  ASSERT_NE(no, nullptr);
+  HWND yes = FindChild(box, "Button", "はい(&Y)"), no = FindChild(box, "Button", "いいえ(&N)");
+  ASSERT_TRUE(yes && no);
   RECT ry, rn;
   GetWindowRect(yes, &ry);
   GetWindowRect(no, &rn);
   EXPECT_LT(ry.left, rn.left);  // はい to the left of いいえ
   EXPECT_TRUE(GetWindowLongPtrA(yes, GWL_STYLE) & BS_DEFPUSHBUTTON);
-  Click(no);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
+  EXPECT_TRUE(CloseBox(box, "いいえ(&N)"));
   EXPECT_FALSE(p.WaitExit(1000));
 
   // Esc answers no as well.
-  Click(quit);
-  box = p.WaitTopLevel("警告");
+  box = p.ClickForWarning(quit);
   ASSERT_NE(box, nullptr);
   PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5000));
   EXPECT_FALSE(p.WaitExit(1000));
 
-  Click(quit);
-  box = p.WaitTopLevel("警告");
+  box = p.ClickForWarning(quit);
   ASSERT_NE(box, nullptr);
   Click(FindChild(box, "Button", "はい(&Y)"));
-  DWORD code = 1;
-  ASSERT_TRUE(p.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(p.EndsWithStatusZero());
 }
 
 TEST(Quit, TrayMenuQuitAsksTheSameQuestion) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("popquit");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.Launch(TSorvaneProcess::PrepareFolder("popquit")));
   // The right button's release pops the menu at the cursor; 終了 is chosen.
   ASSERT_TRUE(p.ChooseQuitFromTrayMenu());
   HWND box = p.WaitTopLevel("警告");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(FindChild(box, "Static", "「Sorvane」を終了します"), nullptr);
   Click(FindChild(box, "Button", "はい(&Y)"));
-  DWORD code = 1;
-  ASSERT_TRUE(p.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(p.EndsWithStatusZero());
 }
 
 TEST(Quit, CloseRequestToTheApplicationWindowEndsWithoutAsking) {
-  const std::string folder = TSorvaneProcess::PrepareFolder("close");
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
+  ASSERT_TRUE(p.Launch(TSorvaneProcess::PrepareFolder("close")));
   PostMessageA(p.AppWindow(), WM_CLOSE, 0, 0);
-  DWORD code = 1;
-  ASSERT_TRUE(p.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(p.EndsWithStatusZero());
 }

@@ -9,12 +9,6 @@ namespace {
 
 bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-// Selects an entry as a user's click does (the list tells its parent).
-void Select(HWND list, int index) {
-  SendMessageA(list, LB_SETCURSEL, WPARAM(index), 0);
-  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), LPARAM(list));
-}
-
 }  // namespace
 
 TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
@@ -22,17 +16,14 @@ TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   const std::string sea = folder + "\\SEA.BMP", hill = folder + "\\HILL.BMP";
   WriteFileBytes(sea, BitmapBytes(64, 48));
   WriteFileBytes(hill, BitmapBytes(32, 32));
-  WriteFileBytes(folder + "\\SORVANE.INI", "[List]\r\n1=" + sea + "\r\n2=" + hill +
-                                               "\r\nCount=2\r\n[Freq]\r\nOn=0\r\nMin=30\r\nRandom=0\r\n");
+  WriteList(folder + "\\SORVANE.INI", {sea, hill}, "On=0\r\nMin=30\r\nRandom=0\r\n");
   CentredStyle(sea);
   SetDesktopValue("WallPaperOriginX", "0");
   SetDesktopValue("WallPaperOriginY", "0");
   const COLORREF background = GetSysColor(COLOR_BACKGROUND);
 
   TSorvaneProcess p;
-  ASSERT_TRUE(p.Start(folder));
-  ASSERT_TRUE(p.WaitReady());
-  ASSERT_TRUE(p.OpenWindow());
+  ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow();
   HWND list = FindChild(main, "ListBox", "");
   ASSERT_NE(list, nullptr);
@@ -74,13 +65,10 @@ TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   // Quit from the tray menu's question; nothing more is written.
   p.TrayMouse(WM_LBUTTONDOWN);
   ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main) != 0; }, 10000));
-  Click(FindChild(main, "Button", "終了(&Q)"));
-  HWND box = p.WaitTopLevel("警告");
+  HWND box = p.ClickForWarning(FindChild(main, "Button", "終了(&Q)"));
   ASSERT_NE(box, nullptr);
   Click(FindChild(box, "Button", "はい(&Y)"));
-  DWORD code = 1;
-  ASSERT_TRUE(p.WaitExit(10000, &code));
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(p.EndsWithStatusZero());
   EXPECT_EQ(ReadFileBytes(folder + "\\SORVANE.INI"), saved);
   SetDesktopValue("Wallpaper", "");
   SetDesktopValue("TileWallpaper", "0");

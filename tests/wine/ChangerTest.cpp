@@ -10,24 +10,14 @@
 #include "changer/Random.h"
 #include "settings/Desktop.h"
 
-namespace {
-
-std::vector<std::string> gCalls;
-
-void RecordWallpaper(const char* path) { gCalls.push_back(path ? path : "<null>"); }
-
-}  // namespace
-
 class Changer : public SorvaneTest {
  protected:
   void SetUp() override {
-    gCalls.clear();
-    TestPlatform().Wallpaper = RecordWallpaper;
+    RecordWallpaper();
     RemoveIni();
     CreateForm();
   }
   void TearDown() override {
-    TestPlatform().Wallpaper = nullptr;
     SorvaneTest::TearDown();
     RemoveIni();
   }
@@ -70,13 +60,13 @@ class Changer : public SorvaneTest {
   // The letters of the pictures set since the last call.
   std::string Shown() {
     std::string s;
-    for (const std::string& call : gCalls) {
+    for (const std::string& call : WallpaperCalls) {
       char letter = '?';
       for (size_t i = 0; i < Paths.size(); ++i)
         if (call == Paths[i]) letter = char('A' + i);
       s += letter;
     }
-    gCalls.clear();
+    WallpaperCalls.clear();
     return s;
   }
 
@@ -234,9 +224,7 @@ TEST_F(Changer, PeriodEditAndScrollBarMirrorAndClamp) {
   edit->SetText("1a");
   EXPECT_EQ(edit->Text(), "1a");
   EXPECT_EQ(bar->Position(), 30);
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
-  EXPECT_EQ(Boxes[0].Text, "'1a' は整数ではありません.");
+  ASSERT_TRUE(OneBox("'1a' は整数ではありません.", TBoxKind::Error));
 
   edit->SetText("-");
   EXPECT_EQ(edit->Text(), "-");

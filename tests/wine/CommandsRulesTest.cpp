@@ -43,38 +43,30 @@ TEST_F(CommandsRules, ResultingStateForEveryStyleOriginAndAutomaticChange) {
           const bool none = style == 0;
           const bool origin = !none && setBase;
           const bool automatic = !none && autoChg;
-          EXPECT_EQ(On(Form->ListBox), !none);
+          // Which controls take input; the last four are never touched by the rules.
+          const std::pair<TWinControl*, bool> enabled[] = {
+              {Form->ListBox, !none},      {Form->DelBtn, !none},
+              {Form->ClrBtn, !none},       {Form->SetBase, style == 1},
+              {Form->OrgX, origin},        {Form->OrgY, origin},
+              {Form->AutoChg, !none},      {Form->TabConfig, automatic},
+              {Form->ChgMode, automatic},  {Form->ChgMode->Button(0), automatic},
+              {Form->FreqView, automatic}, {Form->Freq, automatic},
+              {Form->BtnOK, true},         {Form->BtnCancel, true},
+              {Form->ColChgBtn, true},     {Form->ColorView, false}};
+          for (const auto& [control, on] : enabled) EXPECT_EQ(On(control), on) << control->Name();
           EXPECT_EQ(Form->Candidates().Selected(), none ? -1 : 1);
-          EXPECT_EQ(On(Form->DelBtn), !none);
-          EXPECT_EQ(On(Form->ClrBtn), !none);
-          EXPECT_EQ(On(Form->SetBase), style == 1);
           EXPECT_EQ(Form->SetBase->Checked(), origin);
           EXPECT_EQ(SendMessageA(Form->SetBase->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED, origin);
-          EXPECT_EQ(On(Form->OrgX), origin);
-          EXPECT_EQ(On(Form->OrgY), origin);
           EXPECT_EQ(Form->OrgX->Text(), origin ? "12" : "0");
           EXPECT_EQ(Form->OrgY->Text(), origin ? "-34" : "0");
-          const COLORREF bracket = origin ? clWindowText : clInactiveCaption;
-          EXPECT_EQ(Form->LKakko->Font().Color, bracket);
-          EXPECT_EQ(Form->Kanma->Font().Color, bracket);
-          EXPECT_EQ(Form->RKakko->Font().Color, bracket);
-          EXPECT_EQ(On(Form->AutoChg), !none);
+          for (TLabel* bracket : {Form->LKakko, Form->Kanma, Form->RKakko})
+            EXPECT_EQ(bracket->Font().Color, origin ? clWindowText : clInactiveCaption) << bracket->Name();
           EXPECT_EQ(Form->AutoChg->Checked(), automatic);
-          EXPECT_EQ(On(Form->TabConfig), automatic);
-          EXPECT_EQ(On(Form->ChgMode), automatic);
-          EXPECT_EQ(On(Form->ChgMode->Button(0)), automatic);
-          EXPECT_EQ(On(Form->FreqView), automatic);
-          EXPECT_EQ(On(Form->Freq), automatic);
           EXPECT_EQ(Form->PopSend->Enabled(), automatic);
           EXPECT_EQ(Form->PopPause->Enabled(), automatic);
           EXPECT_EQ(Form->PopRew->Enabled(), automatic && order == 0);
           const UINT rew = GetMenuState(Form->PopMenu->Handle(), 1, MF_BYPOSITION);
           EXPECT_EQ((rew & MF_GRAYED) == 0, automatic && order == 0);
-          // Never touched by the rules.
-          EXPECT_TRUE(On(Form->BtnOK));
-          EXPECT_TRUE(On(Form->BtnCancel));
-          EXPECT_TRUE(On(Form->ColChgBtn));
-          EXPECT_FALSE(On(Form->ColorView));
           EXPECT_TRUE(Form->PopQuit->Enabled());
           EXPECT_EQ(Form->ChgMode->ItemIndex(), order);
           EXPECT_EQ(Form->DispType->ItemIndex(), style);

@@ -10,21 +10,14 @@
 
 namespace {
 
-std::vector<std::string> gWallpaperCalls;
-void RecordWallpaper(const char* path) { gWallpaperCalls.push_back(path ? path : "(null)"); }
-
 // Ids of the colour chooser's controls (the platform's dialog template).
 constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708, kAddCustom = 712;
 
-struct TChooserFind {
-  HWND Found = nullptr;
-};
-
-BOOL CALLBACK FindChooser(HWND w, LPARAM p) {
+BOOL CALLBACK FindChooser(HWND w, LPARAM found) {
   char cls[32] = {};
   GetClassNameA(w, cls, sizeof cls);
   if (std::string(cls) == "#32770" && IsWindowVisible(w)) {
-    reinterpret_cast<TChooserFind*>(p)->Found = w;
+    *reinterpret_cast<HWND*>(found) = w;
     return FALSE;
   }
   return TRUE;
@@ -37,23 +30,22 @@ class TChooserDriver {
  public:
   TChooserDriver(COLORREF type, bool addCustom, bool confirm) : FUiThread(GetCurrentThreadId()) {
     FThread = std::thread([this, type, addCustom, confirm] {
-      TChooserFind f;
-      for (int i = 0; i < 500 && !f.Found; ++i) {
+      HWND box = nullptr;
+      for (int i = 0; i < 500 && !box; ++i) {
         Sleep(20);
-        EnumThreadWindows(FUiThread, FindChooser, LPARAM(&f));
+        EnumThreadWindows(FUiThread, FindChooser, LPARAM(&box));
       }
-      if (!f.Found) return;
+      if (!box) return;
       BOOL ok = FALSE;
-      Opened = RGB(GetDlgItemInt(f.Found, kRedEdit, &ok, FALSE), GetDlgItemInt(f.Found, kGreenEdit, &ok, FALSE),
-                   GetDlgItemInt(f.Found, kBlueEdit, &ok, FALSE));
-      SetDlgItemInt(f.Found, kRedEdit, GetRValue(type), FALSE);
-      SetDlgItemInt(f.Found, kGreenEdit, GetGValue(type), FALSE);
-      SetDlgItemInt(f.Found, kBlueEdit, GetBValue(type), FALSE);
+      Opened = RGB(GetDlgItemInt(box, kRedEdit, &ok, FALSE), GetDlgItemInt(box, kGreenEdit, &ok, FALSE),
+                   GetDlgItemInt(box, kBlueEdit, &ok, FALSE));
+      SetDlgItemInt(box, kRedEdit, GetRValue(type), FALSE);
+      SetDlgItemInt(box, kGreenEdit, GetGValue(type), FALSE);
+      SetDlgItemInt(box, kBlueEdit, GetBValue(type), FALSE);
       if (addCustom)
-        SendMessageA(f.Found, WM_COMMAND, MAKEWPARAM(kAddCustom, BN_CLICKED),
-                     LPARAM(GetDlgItem(f.Found, kAddCustom)));
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(kAddCustom, BN_CLICKED), LPARAM(GetDlgItem(box, kAddCustom)));
       const int button = confirm ? IDOK : IDCANCEL;
-      PostMessageA(f.Found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(f.Found, button)));
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
       Driven = true;
     });
   }
@@ -70,26 +62,12 @@ class TChooserDriver {
 
 class Commands : public SorvaneTest {
  protected:
-  void SetUp() override {
-    gWallpaperCalls.clear();
-    TestPlatform().Wallpaper = RecordWallpaper;
-  }
-  void TearDown() override {
-    SorvaneTest::TearDown();
-    TestPlatform().Wallpaper = nullptr;
-  }
+  void SetUp() override { RecordWallpaper(); }
   // A settings file with the given pictures, and a desktop whose wallpaper
   // is the first of them, centred.
   void Prepare(const std::vector<std::string>& pics, const char* freq) {
-    std::string ini = "[List]\r\nCount=" + std::to_string(pics.size()) + "\r\n";
-    for (std::size_t i = 0; i < pics.size(); ++i) ini += std::to_string(i + 1) + "=" + pics[i] + "\r\n";
-    ini += std::string("[Freq]\r\n") + freq;
-    WriteIni(ini);
-    SetDesktopValue("Wallpaper", pics.empty() ? "" : pics[0]);
-    SetDesktopValue("WallpaperStyle", "0");
-    SetDesktopValue("TileWallpaper", "0");
-    SetDesktopValue("WallPaperOriginX", "0");
-    SetDesktopValue("WallPaperOriginY", "0");
+    WriteIni(ListSection(pics) + "[Freq]\r\n" + freq);
+    CentredDesktop(pics.empty() ? "" : pics[0]);
     CreateForm();
   }
   bool InTray() const {
@@ -114,7 +92,7 @@ TEST_F(Commands, ExecuteTakesTheListPositionInListOrderOnly) {
   EXPECT_EQ(Form->BmpInfo->Caption(), " ");
   EXPECT_NE(ReadIni().find("Min=30"), std::string::npos);
   // Automatic change is on: Execute sets no wallpaper itself.
-  EXPECT_TRUE(gWallpaperCalls.empty());
+  EXPECT_TRUE(WallpaperCalls.empty());
 
   // No selection gives position 0.
   Form->SelectCandidate(-1);
@@ -161,8 +139,8 @@ TEST_F(Commands, ExecuteWithAutomaticChangeOffSetsTheSelectedPicture) {
   Prepare({a, b}, "On=0\r\nMin=5\r\nRandom=0\r\n");
   Form->SelectCandidate(1);
   Form->BtnOKClick(nullptr);
-  ASSERT_EQ(gWallpaperCalls.size(), 1u);
-  EXPECT_EQ(gWallpaperCalls[0], b);
+  ASSERT_EQ(WallpaperCalls.size(), 1u);
+  EXPECT_EQ(WallpaperCalls[0], b);
   EXPECT_EQ(Form->ListPos, 1);
   EXPECT_FALSE(Form->Timer->Enabled());
 }
@@ -188,9 +166,7 @@ TEST_F(Commands, CancelDiscardsEveryEdit) {
   Form->MinCount = 2;
 
   Form->BtnCancelClick(nullptr);
-  ASSERT_EQ(Form->Candidates().Count(), 2);
-  EXPECT_EQ(Form->Candidates().Paths()[0], a);
-  EXPECT_EQ(Form->Candidates().Paths()[1], b);
+  EXPECT_EQ(Form->Candidates().Paths(), (std::vector<std::string>{a, b}));
   EXPECT_EQ(Form->DispType->ItemIndex(), 1);
   EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_EQ(Form->ChgMode->ItemIndex(), 0);
@@ -203,7 +179,7 @@ TEST_F(Commands, CancelDiscardsEveryEdit) {
   EXPECT_TRUE(Form->Timer->Enabled());
   EXPECT_EQ(Form->MinCount, 2);
   EXPECT_EQ(ReadIni(), iniBefore);
-  EXPECT_TRUE(gWallpaperCalls.empty());
+  EXPECT_TRUE(WallpaperCalls.empty());
   EXPECT_TRUE(InTray());
   EXPECT_TRUE(Boxes.empty());
 }
@@ -314,7 +290,5 @@ TEST_F(Commands, AnErrorWhileTheMainWindowIsMadeIsShownAndEndsTheStart) {
   };
   CreateForm();
   EXPECT_FALSE(App->CreateMainForm<TBrokenForm>());
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
-  EXPECT_EQ(Boxes[0].Text, "部品を作れません.");
+  EXPECT_TRUE(OneBox("部品を作れません.", TBoxKind::Error));
 }

@@ -1,54 +1,10 @@
 #include "Fixture.h"
 
-#include <fstream>
-
 namespace {
 const char kDesktop[] = "Control Panel\\desktop";
-}
 
-void SorvaneTest::CreateForm() {
-  App = new TApplication();
-  TestPlatform().Box = [this](TBoxKind kind, const std::string& text) {
-    Boxes.push_back({kind, text});
-    return NextAnswer;
-  };
-  App->SetTitle("Sorvane");
-  Form = App->CreateForm<TForm1>();
-  // Under a heavily loaded machine Wine's desktop has been seen to refuse a
-  // new process its windows; say so instead of failing on every check.
-  if (!Form->Handle() || !Form->ListBox->Handle())
-    ADD_FAILURE() << "the main window or its controls could not be created (error " << GetLastError() << ")";
-}
-
-void SorvaneTest::TearDown() {
-  // Whatever the test did, the list box shows the candidate list exactly.
-  if (Form && Form->ListBox->Handle()) {
-    EXPECT_EQ(ShownLines(Form->ListBox->Handle()), Form->Candidates().Paths()) << "the list box's lines";
-    EXPECT_EQ(ShownSelection(Form->ListBox->Handle()), Form->Candidates().Selected()) << "the list box's selection";
-  }
-  TestPlatform().Box = nullptr;
-  delete App;
-  App = nullptr;
-  Form = nullptr;
-  if (!FTempDir.empty()) {
-    std::string cmd = FTempDir;
-    // Remove the files this test made; folders stay empty in the prefix.
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((FTempDir + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string p = FTempDir + "\\" + fd.cFileName;
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-          SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileA(p.c_str());
-        }
-      } while (FindNextFileA(h, &fd));
-      FindClose(h);
-    }
-  }
-}
-
-std::vector<std::string> SorvaneTest::ShownLines(HWND list) {
+// The lines the list box shows, read from the control.
+std::vector<std::string> ShownLines(HWND list) {
   std::vector<std::string> lines;
   const int n = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < n; ++i) {
@@ -58,8 +14,68 @@ std::vector<std::string> SorvaneTest::ShownLines(HWND list) {
   }
   return lines;
 }
+}  // namespace
 
-int SorvaneTest::ShownSelection(HWND list) { return int(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+void SorvaneTest::CreateApp(int answer) {
+  App = new TApplication();
+  TestPlatform().Box = [this, answer](TBoxKind kind, const std::string& text) {
+    Boxes.push_back({kind, text});
+    return answer;
+  };
+  App->SetTitle("Sorvane");
+}
+
+void SorvaneTest::CreateForm() {
+  CreateApp();
+  Form = App->CreateForm<TForm1>();
+  // Under a heavily loaded machine Wine's desktop has been seen to refuse a
+  // new process its windows; say so instead of failing on every check.
+  if (!Form->Handle() || !Form->ListBox->Handle())
+    ADD_FAILURE() << "the main window or its controls could not be created (error " << GetLastError() << ")";
+}
+
+void SorvaneTest::TearDown() {
+  // Whatever the test did, the list box shows the candidate list exactly.
+  if (HWND list = Form ? Form->ListBox->Handle() : nullptr) {
+    EXPECT_EQ(ShownLines(list), Form->Candidates().Paths()) << "the list box's lines";
+    EXPECT_EQ(int(SendMessageA(list, LB_GETCURSEL, 0, 0)), Form->Candidates().Selected()) << "the list box's selection";
+  }
+  TestPlatform().Box = nullptr;
+  delete App;
+  App = nullptr;
+  Form = nullptr;
+  TestPlatform().Wallpaper = nullptr;
+  if (FTempDir.empty()) return;
+  // Remove the files this test made; folders stay empty in the prefix.
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((FTempDir + "\\*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string p = FTempDir + "\\" + fd.cFileName;
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(p.c_str());
+    }
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+}
+
+void SorvaneTest::Reload() {
+  Form->ClearCandidates();
+  Guarded(Form, [&] { Form->LoadSettings(); });
+}
+
+void SorvaneTest::RecordWallpaper() {
+  WallpaperCalls.clear();
+  TestPlatform().Wallpaper = [](const char* path) { WallpaperCalls.push_back(path ? path : "(null)"); };
+}
+
+::testing::AssertionResult SorvaneTest::OneBox(const std::string& text, std::optional<TBoxKind> kind) const {
+  if (Boxes.size() != 1) return ::testing::AssertionFailure() << Boxes.size() << " boxes";
+  if (Boxes[0].Text != text || (kind && Boxes[0].Kind != *kind))
+    return ::testing::AssertionFailure() << "a box of kind " << int(Boxes[0].Kind) << ": " << Boxes[0].Text;
+  return ::testing::AssertionSuccess();
+}
 
 std::string SorvaneTest::IniPath() {
   char path[MAX_PATH + 1] = {};
@@ -94,11 +110,21 @@ void SorvaneTest::RemoveIni() {
   DeleteFileA(IniPath().c_str());
 }
 
+std::string SorvaneTest::ListSection(const std::vector<std::string>& paths, const std::string& count) {
+  std::string s = "[List]\r\nCount=" + (count.empty() ? std::to_string(paths.size()) : count) + "\r\n";
+  for (std::size_t i = 0; i < paths.size(); ++i) s += std::to_string(i + 1) + "=" + paths[i] + "\r\n";
+  return s;
+}
+
 void SorvaneTest::SetDesktopValue(const char* name, const std::string& value) {
+  SetDesktopValue(name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
+}
+
+void SorvaneTest::SetDesktopValue(const char* name, DWORD type, const void* data, DWORD size) {
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kDesktop, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(key);
 }
 
@@ -109,17 +135,20 @@ void SorvaneTest::DeleteDesktopValue(const char* name) {
   RegCloseKey(key);
 }
 
-std::string SorvaneTest::DesktopValue(const char* name, bool* exists) {
-  if (exists) *exists = false;
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
+std::string SorvaneTest::DesktopValue(const char* name) {
   char buf[2048] = {};
-  DWORD size = sizeof buf - 1, type = 0;
-  const LONG r = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
-  RegCloseKey(key);
-  if (r != ERROR_SUCCESS) return {};
-  if (exists) *exists = true;
-  return std::string(buf);
+  DWORD size = sizeof buf - 1;
+  const LONG r = RegGetValueA(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, buf, &size);
+  return r == ERROR_SUCCESS ? buf : std::string();
+}
+
+void SorvaneTest::CentredDesktop(const std::string& wallpaper, bool originToo) {
+  SetDesktopValue("Wallpaper", wallpaper);
+  SetDesktopValue("WallpaperStyle", "0");
+  SetDesktopValue("TileWallpaper", "0");
+  if (!originToo) return;
+  SetDesktopValue("WallPaperOriginX", "0");
+  SetDesktopValue("WallPaperOriginY", "0");
 }
 
 std::string SorvaneTest::TempDir() {
@@ -135,19 +164,6 @@ std::string SorvaneTest::TempDir() {
 
 std::string SorvaneTest::TempFile(const std::string& name, const std::string& content) {
   const std::string p = TempDir() + "\\" + name;
-  HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h != INVALID_HANDLE_VALUE) {
-    DWORD written = 0;
-    WriteFile(h, content.data(), DWORD(content.size()), &written, nullptr);
-    CloseHandle(h);
-  }
+  WriteIni(content, p);
   return p;
-}
-
-void SorvaneTest::Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,39 +12,43 @@
 #include "TestPlatform.h"
 #include "app/Application.h"
 
-struct TBoxRecord {
-  TBoxKind Kind;
-  std::string Text;
-};
-
 class SorvaneTest : public ::testing::Test {
  protected:
+  // The application object as at start, every box recorded and answered.
+  void CreateApp(int answer = IDYES);
   // Tests prepare the settings file and the registry before calling this.
   void CreateForm();
   void TearDown() override;
-
-  // The lines and the selection the list box shows, read from the control.
-  static std::vector<std::string> ShownLines(HWND list);
-  static int ShownSelection(HWND list);
+  // What "取消(&C)" does to the settings: empty the list and read again.
+  void Reload();
+  // Wallpaper calls are recorded in WallpaperCalls ("(null)" for none)
+  // instead of reaching the desktop, until the end of the test.
+  static void RecordWallpaper();
+  static inline std::vector<std::string> WallpaperCalls;
+  // Exactly one box was answered, with this text (and kind, when given).
+  ::testing::AssertionResult OneBox(const std::string& text, std::optional<TBoxKind> kind = std::nullopt) const;
 
   // The settings file the form derives from this executable's path.
   static std::string IniPath();
   static void WriteIni(const std::string& content, const std::string& path = IniPath());
   static std::string ReadIni(const std::string& path = IniPath());
   static void RemoveIni();
+  // A [List] section of these paths; Count is their number unless given.
+  static std::string ListSection(const std::vector<std::string>& paths, const std::string& count = "");
   // Values under HKCU\Control Panel\desktop.
   static void SetDesktopValue(const char* name, const std::string& value);
+  static void SetDesktopValue(const char* name, DWORD type, const void* data, DWORD size);
   static void DeleteDesktopValue(const char* name);
-  static std::string DesktopValue(const char* name, bool* exists = nullptr);
+  static std::string DesktopValue(const char* name);
+  // A centred wallpaper ("" for none), and the placement origin 0 with it.
+  static void CentredDesktop(const std::string& wallpaper, bool originToo = true);
   // A file of the given content, in a fresh temporary folder per test.
   std::string TempFile(const std::string& name, const std::string& content = "BM");
   std::string TempDir();
-  void Pump();
 
   TApplication* App = nullptr;
   TForm1* Form = nullptr;
   std::vector<TBoxRecord> Boxes;
-  int NextAnswer = IDYES;
 
  private:
   std::string FTempDir;

@@ -6,19 +6,11 @@
 #include "ListEditSupport.h"
 #include "settings/Desktop.h"
 
-namespace {
-void NoWallpaperCall(const char*) {}
-}  // namespace
-
 class HostileInput : public SorvaneTest {
  protected:
   void SetUp() override {
-    TestPlatform().Wallpaper = NoWallpaperCall;
+    RecordWallpaper();
     SetDesktopValue("Wallpaper", "");
-  }
-  void TearDown() override {
-    SorvaneTest::TearDown();
-    TestPlatform().Wallpaper = nullptr;
   }
 };
 
@@ -44,36 +36,27 @@ TEST_F(HostileInput, GarbageBinaryAndEnormousLinesGiveTheDefaults) {
   WriteIni("\x01\x02garbage\r\n[List]\r\nCount=3\r\n1=" + std::string(3000, 'y') + "\r\n2=" + good + "\r\n3=" + good +
            "\r\n");
   Form->BtnCancelClick(Form->BtnCancel);
-  ASSERT_EQ(Form->Candidates().Count(), 2);
-  EXPECT_EQ(Form->Candidates().Paths()[0], good);
-  EXPECT_EQ(Form->Candidates().Paths()[1], good);
+  EXPECT_EQ(Form->Candidates().Paths(), (std::vector<std::string>{good, good}));
   EXPECT_TRUE(Boxes.empty());
 }
 
 TEST_F(HostileInput, EmptyRegistryDataIsEmptyText) {
   // Values that exist with no data at all: empty text, no error.
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
   for (const char* name : {"Wallpaper", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
-    RegSetValueExA(key, name, 0, REG_SZ, nullptr, 0);
-  RegCloseKey(key);
+    SetDesktopValue(name, REG_SZ, nullptr, 0);
   RemoveIni();
   CreateForm();
   EXPECT_TRUE(Boxes.empty());
   EXPECT_EQ(Form->DispType->ItemIndex(), 0);  // no wallpaper
   EXPECT_EQ(Form->Candidates().Count(), 0);
   EXPECT_EQ(Form->OrgX->Text(), "0");  // the origin shows "0" while not chosen
-  SetDesktopValue("TileWallpaper", "0");
-  SetDesktopValue("WallPaperOriginX", "0");
-  SetDesktopValue("WallPaperOriginY", "0");
+  for (const char* name : {"TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"}) SetDesktopValue(name, "0");
 }
 
 TEST_F(HostileInput, AFolderNamedLikeABitmapNeverJoinsOrShows) {
   const std::string folder = TempDir() + "\\x.bmp";
   CreateDirectoryA(folder.c_str(), nullptr);
-  WriteIni("[List]\r\nCount=1\r\n1=" + folder + "\r\n");
+  WriteIni(ListSection({folder}));
   CreateForm();
   EXPECT_EQ(Form->Candidates().Count(), 0);  // not a file: skipped at load
   Form->DispType->SetItemIndex(1);
@@ -86,7 +69,6 @@ TEST_F(HostileInput, AFolderNamedLikeABitmapNeverJoinsOrShows) {
 TEST_F(HostileInput, AFileIsThereWhateverItsTimeStamp) {
   // Last written before 1980 and after 2107: no DOS date exists for either.
   const std::pair<WORD, const char*> years[] = {{1975, "OLD.BMP"}, {2150, "FUTURE.BMP"}, {1601, "EPOCH.BMP"}};
-  std::string ini = "[List]\r\nCount=3\r\n";
   std::vector<std::string> paths;
   for (const auto& [year, name] : years) {
     paths.push_back(TempFile(name, testpics::Bmp24(4, 4, RGB(1, 2, 3), RGB(4, 5, 6))));
@@ -97,12 +79,9 @@ TEST_F(HostileInput, AFileIsThereWhateverItsTimeStamp) {
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
     CloseHandle(h);
-    ini += std::to_string(paths.size()) + "=" + paths.back() + "\r\n";
   }
-  WriteIni(ini);
-  SetDesktopValue("Wallpaper", paths[0]);
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
+  WriteIni(ListSection(paths));
+  CentredDesktop(paths[0], false);
   CreateForm();
   ASSERT_EQ(Form->Candidates().Count(), 3);  // kept at start
   for (int i = 0; i < 3; ++i) {

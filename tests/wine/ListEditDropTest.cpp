@@ -27,10 +27,8 @@ class ListEditDrop : public SorvaneTest {
     return p;
   }
   std::string FileIn(const std::string& folder, const std::string& name) {
-    const std::string p = folder + "\\" + name;
-    HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    CloseHandle(h);
-    return p;
+    WriteIni("", folder + "\\" + name);
+    return folder + "\\" + name;
   }
   void TearDown() override {
     for (const std::string& p : FExtraFiles) {
@@ -95,9 +93,7 @@ TEST_F(ListEditDrop, TheListGrowsTo73AtMost) {
   for (int i = 0; i < 5; ++i) five.push_back(TempFile("N" + std::to_string(i) + ".BMP"));
   EXPECT_TRUE(Drop(five));
   ASSERT_EQ(Form->Candidates().Count(), 73);
-  EXPECT_EQ(Form->Candidates().Paths()[70], five[0]);
-  EXPECT_EQ(Form->Candidates().Paths()[71], five[1]);
-  EXPECT_EQ(Form->Candidates().Paths()[72], five[2]);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Form->Candidates().Paths()[std::size_t(70 + i)], five[std::size_t(i)]);
   EXPECT_TRUE(Drop({five[3]}));
   EXPECT_EQ(Form->Candidates().Count(), 73);
 }
@@ -121,12 +117,8 @@ TEST_F(ListEditDrop, ANameTooLongForTheBufferIsSkippedNotCut) {
   const std::string dir = TempDir() + "\\";
   const std::size_t stem = 255 - dir.size() - 4;
   ASSERT_LT(stem, 255u);
-  const std::string fits = dir + std::string(stem, 'A') + ".bmp";
+  const std::string fits = TempFile(std::string(stem, 'A') + ".bmp", "");
   ASSERT_EQ(fits.size(), 255u);
-  HANDLE h = CreateFileA(fits.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  CloseHandle(h);
-  FExtraFiles = {fits};
   const std::string tooLong = fits + "X.bmp";
   EXPECT_TRUE(Drop({tooLong, fits}));
   ASSERT_EQ(Form->Candidates().Count(), 1);
@@ -207,8 +199,7 @@ TEST_F(ListEditDrop, ALineTheListBoxRefusesJoinsNoListAndTheApplicationWindowLet
   gListBoxProc = WNDPROC(SetWindowLongPtrA(list, GWLP_WNDPROC, LONG_PTR(RefusingListBox)));
   SendMessageA(Form->Handle(), WM_DROPFILES, WPARAM(MakeDrop({a})), 0);
   SetWindowLongPtrA(list, GWLP_WNDPROC, LONG_PTR(gListBoxProc));
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "行を挿入できません.");
+  ASSERT_TRUE(OneBox("行を挿入できません."));
   EXPECT_TRUE(Form->Candidates().Paths().empty());  // and the list box shows none (checked at the end)
   // Dropped on the application window, files are let go and listed nowhere.
   HDROP drop = MakeDrop({b});

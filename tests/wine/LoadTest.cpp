@@ -49,25 +49,13 @@ class Load : public SorvaneTest {
     gWallpaperCalls = 0;
     TestPlatform().Wallpaper = CountWallpaper;
   }
-  void TearDown() override {
-    SorvaneTest::TearDown();
-    TestPlatform().Wallpaper = nullptr;
-  }
   // Pictures in list order, automatic change on with the given period.
   void Prepare(int period, int pictures = 73) {
-    std::string ini = "[List]\r\nCount=" + std::to_string(pictures) + "\r\n";
     const std::string picture = testpics::Bmp24(8, 6, RGB(255, 0, 0), RGB(0, 0, 255));
-    std::string first;
-    for (int k = 1; k <= pictures; ++k) {
-      const std::string path = TempFile("P" + std::to_string(k) + ".BMP", picture);
-      if (k == 1) first = path;
-      ini += std::to_string(k) + "=" + path + "\r\n";
-    }
-    ini += "[Freq]\r\nOn=1\r\nMin=" + std::to_string(period) + "\r\nRandom=0\r\n";
-    WriteIni(ini);
-    SetDesktopValue("Wallpaper", first);  // centred: the style loads as 1
-    SetDesktopValue("WallpaperStyle", "0");
-    SetDesktopValue("TileWallpaper", "0");
+    std::vector<std::string> paths;
+    for (int k = 1; k <= pictures; ++k) paths.push_back(TempFile("P" + std::to_string(k) + ".BMP", picture));
+    WriteIni(ListSection(paths) + "[Freq]\r\nOn=1\r\nMin=" + std::to_string(period) + "\r\nRandom=0\r\n");
+    CentredDesktop(paths[0], false);  // the style loads as 1
     CreateForm();
     Form->DispType->SetItemIndex(1);
     Form->AutoChg->SetChecked(true);

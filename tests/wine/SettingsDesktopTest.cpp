@@ -1,27 +1,10 @@
 // The desktop values under HKCU\Control panel\desktop: what a load makes of
 // them, what Execute writes and which wallpaper call it makes.
-#include <optional>
-
 #include "Fixture.h"
 #include "settings/Desktop.h"
 #include "settings/Registry.h"
 
 namespace {
-
-const char kDesktop[] = "Control Panel\\desktop";
-
-std::vector<std::optional<std::string>> gWallpaperCalls;
-
-void RecordWallpaperCall(const char* path) {
-  gWallpaperCalls.push_back(path ? std::optional<std::string>(path) : std::nullopt);
-}
-
-void SetRawDesktopValue(const char* name, DWORD type, const void* data, DWORD size) {
-  HKEY key;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-  RegCloseKey(key);
-}
 
 // Another program rewrites the value, longer, just before it is fetched.
 void GrowValue(HKEY desktop, const char* name) {
@@ -61,23 +44,17 @@ class SettingsDesktop : public SorvaneTest {
  protected:
   void SetUp() override {
     RemoveIni();
-    SetDesktopValue("Wallpaper", "");
-    for (const char* name : {"WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
-      SetDesktopValue(name, "0");
-    gWallpaperCalls.clear();
-    TestPlatform().Wallpaper = RecordWallpaperCall;
+    CentredDesktop("");
+    RecordWallpaper();
   }
   void TearDown() override {
-    TestPlatform().Wallpaper = nullptr;
     TestPlatform().RegFetch = nullptr;
     SorvaneTest::TearDown();
     SetDesktopValue("Wallpaper", "");
     RemoveIni();
   }
-  void Reload() {
-    Form->ClearCandidates();
-    Guarded(Form, [&] { Form->LoadSettings(); });
-  }
+  // WallpaperStyle and TileWallpaper, as "style tile".
+  static std::string StylePair() { return DesktopValue("WallpaperStyle") + " " + DesktopValue("TileWallpaper"); }
   void Execute() {
     Guarded(Form, [&] { Form->SaveSettings(); });
   }
@@ -108,7 +85,7 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   std::string upper = sea;
   CharUpperBuffA(upper.data(), DWORD(upper.size()));
   ASSERT_NE(upper, sea);
-  WriteIni("[List]\r\nCount=2\r\n1=" + sea + "\r\n2=" + sea + "\r\n");
+  WriteIni(ListSection({sea, sea}));
   SetDesktopValue("Wallpaper", upper);
   SetDesktopValue("WallPaperOriginX", "12");
   SetDesktopValue("WallPaperOriginY", "abc");
@@ -125,12 +102,12 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   // Missing: the default; no data at all: empty; data is cut at its first
   // zero byte; an expandable string is a string, taken as it is.
   DeleteDesktopValue("WallPaperOriginX");
-  SetRawDesktopValue("WallPaperOriginY", REG_SZ, "", 0);
+  SetDesktopValue("WallPaperOriginY", REG_SZ, "", 0);
   Reload();
   EXPECT_EQ(Form->OrgX->Text(), "0");
   EXPECT_EQ(Form->OrgY->Text(), "");
-  SetRawDesktopValue("WallPaperOriginX", REG_SZ, "34\0zz", 6);
-  SetRawDesktopValue("WallPaperOriginY", REG_EXPAND_SZ, "%Y%", 4);
+  SetDesktopValue("WallPaperOriginX", REG_SZ, "34\0zz", 6);
+  SetDesktopValue("WallPaperOriginY", REG_EXPAND_SZ, "%Y%", 4);
   Reload();
   EXPECT_EQ(Form->OrgX->Text(), "34");
   EXPECT_EQ(Form->OrgY->Text(), "%Y%");
@@ -139,9 +116,7 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
   // load, even to a list of more than 73 entries, when its name fits the
   // list whole (255 bytes); a longer one would be listed cut, naming no
   // file, and is not appended at all.
-  std::string text = "[List]\r\nCount=80\r\n";
-  for (int k = 1; k <= 80; ++k) text += std::to_string(k) + "=" + sea + "\r\n";
-  WriteIni(text);
+  WriteIni(ListSection(std::vector<std::string>(80, sea)));
   const std::string gone = "C:\\gone\\" + std::string(243, 'g') + ".bmp";
   ASSERT_EQ(gone.size(), 255u);
   SetDesktopValue("Wallpaper", gone);
@@ -158,7 +133,7 @@ TEST_F(SettingsDesktop, CurrentWallpaperJoinsTheListOnceAndOriginAndColourAreRea
 
 TEST_F(SettingsDesktop, StoredAutomaticChangeSurvivesAReloadFromNoWallpaper) {
   const std::string sea = TempFile("sea.bmp");
-  WriteIni("[List]\r\nCount=1\r\n1=" + sea + "\r\n[Freq]\r\nOn=1\r\n");
+  WriteIni(ListSection({sea}) + "[Freq]\r\nOn=1\r\n");
   SetDesktopValue("Wallpaper", sea);
   CreateForm();
   EXPECT_TRUE(Form->AutoChg->Checked());
@@ -197,7 +172,7 @@ TEST_F(SettingsDesktop, WrongTypeOrUnreadableValueStopsTheLoad) {
   };
   for (const Case& c : cases) {
     SetDesktopValue("Wallpaper", sea);
-    SetRawDesktopValue(c.Name, c.Type, &dword, sizeof dword);
+    SetDesktopValue(c.Name, c.Type, &dword, sizeof dword);
     SetDesktopValue("WallPaperOriginX", "99");
     Form->SetBase->SetChecked(true);
     Form->DispType->SetItemIndex(1);
@@ -205,9 +180,7 @@ TEST_F(SettingsDesktop, WrongTypeOrUnreadableValueStopsTheLoad) {
     Boxes.clear();
     SendMessageA(Form->BtnCancel->Handle(), BM_CLICK, 0, 0);
     Pump();
-    ASSERT_EQ(Boxes.size(), 1u) << c.Name;
-    EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
-    EXPECT_EQ(Boxes[0].Text, c.Expected);
+    ASSERT_TRUE(OneBox(c.Expected, TBoxKind::Error)) << c.Name;
     // Nothing after the failing value was read: the origin X is read just
     // before Y, after every other value.
     EXPECT_EQ(Form->OrgX->Text(), std::string(c.Name) == "WallPaperOriginY" ? "99" : "5") << c.Name;
@@ -221,27 +194,24 @@ TEST_F(SettingsDesktop, WrongTypeOrUnreadableValueStopsTheLoad) {
   Boxes.clear();
   Reload();
   TestPlatform().RegFetch = nullptr;
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "'TileWallpaper' の取得に失敗しました.");
+  ASSERT_TRUE(OneBox("'TileWallpaper' の取得に失敗しました."));
 
   // A value of absurd size is refused, not allocated.
   const std::string huge((64 << 10) + 1, '1');
-  SetRawDesktopValue("TileWallpaper", REG_SZ, huge.c_str(), DWORD(huge.size()));
+  SetDesktopValue("TileWallpaper", REG_SZ, huge.c_str(), DWORD(huge.size()));
   Boxes.clear();
   Reload();
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "'TileWallpaper' の取得に失敗しました.");
+  ASSERT_TRUE(OneBox("'TileWallpaper' の取得に失敗しました."));
   SetDesktopValue("TileWallpaper", "0");
 
   // No registry key was left open on any of these paths.
   EXPECT_EQ(NextFreeHandle(), slotBefore);
-  SetDesktopValue("TileWallpaper", "0");
 }
 
 TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) {
   const std::string sea = TempFile("表 sea.bmp");
   const std::string gone = TempFile("gone.bmp");
-  WriteIni("[List]\r\nCount=2\r\n1=" + sea + "\r\n2=" + gone + "\r\n");
+  WriteIni(ListSection({sea, gone}));
   SetDesktopValue("Wallpaper", sea);
   CreateForm();
   ASSERT_EQ(Form->Candidates().Count(), 2);
@@ -260,20 +230,18 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), chosen);
   // Stored as the display settings store it, so that it outlasts the session.
   EXPECT_EQ(ColorsValue("Background"), chosen == RGB(12, 34, 56) ? "12 34 56" : "65 43 21");
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
-  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(StylePair(), "0 0");
   EXPECT_EQ(DesktopValue("WallPaperOriginX"), "left");
   EXPECT_EQ(DesktopValue("WallPaperOriginY"), "-7");
-  EXPECT_EQ(gWallpaperCalls, (std::vector<std::optional<std::string>>{sea}));
+  EXPECT_EQ(WallpaperCalls, std::vector<std::string>{sea});
 
   // Style 3 with no selection: no call.
   Form->DispType->SetItemIndex(3);
   Form->AutoChg->SetChecked(false);
   Form->SelectCandidate(-1);
   Execute();
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "2");
-  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
-  EXPECT_EQ(gWallpaperCalls.size(), 1u);
+  EXPECT_EQ(StylePair(), "2 0");
+  EXPECT_EQ(WallpaperCalls.size(), 1u);
 
   // A selected picture whose file is gone: two warnings, then it leaves the
   // list, and no call; the file written before still holds it.
@@ -284,9 +252,8 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   EXPECT_EQ(Boxes[0].Text, "画像が見つかりません。壁紙を変更できません。");
   EXPECT_EQ(Boxes[1].Kind, TBoxKind::Warning);
   EXPECT_EQ(Boxes[1].Text, "この画像を壁紙候補から除外します");
-  EXPECT_EQ(Form->Candidates().Count(), 1);
-  EXPECT_EQ(Form->Candidates().Paths()[0], sea);
-  EXPECT_EQ(gWallpaperCalls.size(), 1u);
+  EXPECT_EQ(Form->Candidates().Paths(), std::vector<std::string>{sea});
+  EXPECT_EQ(WallpaperCalls.size(), 1u);
   EXPECT_NE(ReadIni().find("2=" + gone), std::string::npos);
 
   // "壁紙なし": both style values "0", the origins as typed, and the call
@@ -294,10 +261,9 @@ TEST_F(SettingsDesktop, ExecuteWritesTheValuesAndAppliesTheWallpaperByTheRules) 
   Form->DispType->SetItemIndex(0);
   Form->OrgX->SetText("x y");
   Execute();
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
-  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(StylePair(), "0 0");
   EXPECT_EQ(DesktopValue("WallPaperOriginX"), "x y");
-  EXPECT_EQ(gWallpaperCalls, (std::vector<std::optional<std::string>>{sea, std::string()}));
+  EXPECT_EQ(WallpaperCalls, (std::vector<std::string>{sea, ""}));
   EXPECT_EQ(Boxes.size(), 2u);
 
   const int element = COLOR_BACKGROUND;
@@ -315,29 +281,26 @@ TEST_F(SettingsDesktop, APlacementTheWindowCannotShowIsWrittenBackUntilAStyleIsC
   // An Execute that only changes the period keeps the user's placement.
   Form->SetFreq(30);
   Execute();
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "6");
-  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(StylePair(), "6 0");
   // Choosing a style, even back to the one shown, writes the choice.
   Form->DispType->SetItemIndex(3);
   Form->DispType->SetItemIndex(1);
   Execute();
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "0");
-  EXPECT_EQ(DesktopValue("TileWallpaper"), "0");
+  EXPECT_EQ(StylePair(), "0 0");
   // Cancel reads the desktop again, and with it another pair to keep.
   SetDesktopValue("WallpaperStyle", "22");
   SetDesktopValue("TileWallpaper", "1");
   SendMessageA(Form->BtnCancel->Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(Form->DispType->ItemIndex(), 2);
   Execute();
-  EXPECT_EQ(DesktopValue("WallpaperStyle"), "22");
-  EXPECT_EQ(DesktopValue("TileWallpaper"), "1");
+  EXPECT_EQ(StylePair(), "22 1");
   EXPECT_TRUE(Boxes.empty());
 }
 
 TEST_F(SettingsDesktop, TheSwatchHoldsTheDesktopColourHoweverTheLoadEnds) {
   const DWORD dword = 1;
   SetDesktopValue("Wallpaper", TempFile("sea.bmp"));
-  SetRawDesktopValue("TileWallpaper", REG_DWORD, &dword, sizeof dword);
+  SetDesktopValue("TileWallpaper", REG_DWORD, &dword, sizeof dword);
   CreateForm();  // the load stops at its first desktop value
   ASSERT_EQ(Boxes.size(), 1u);
   const COLORREF desktop = GetSysColor(COLOR_BACKGROUND);

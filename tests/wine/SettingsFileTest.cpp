@@ -1,7 +1,6 @@
 // The settings file beside the executable: what a load puts into the
 // controls, what a save writes, and that a save read back loses nothing.
 #include <map>
-#include <optional>
 
 #include "Fixture.h"
 #include "settings/Desktop.h"
@@ -9,12 +8,6 @@
 #include "settings/StoredSettings.h"
 
 namespace {
-
-std::vector<std::optional<std::string>> gWallpaperCalls;
-
-void RecordWallpaperCall(const char* path) {
-  gWallpaperCalls.push_back(path ? std::optional<std::string>(path) : std::nullopt);
-}
 
 using TIniContent = std::map<std::string, std::map<std::string, std::string>>;
 
@@ -48,25 +41,12 @@ class SettingsFile : public SorvaneTest {
  protected:
   void SetUp() override {
     RemoveIni();
-    for (const char* name : {"Wallpaper", "WallpaperStyle", "TileWallpaper", "WallPaperOriginX", "WallPaperOriginY"})
-      SetDesktopValue(name, name == std::string("Wallpaper") ? "" : "0");
-    gWallpaperCalls.clear();
-    TestPlatform().Wallpaper = RecordWallpaperCall;
+    CentredDesktop("");
+    RecordWallpaper();
   }
   void TearDown() override {
-    TestPlatform().Wallpaper = nullptr;
     SorvaneTest::TearDown();
     RemoveIni();
-  }
-  // What "取消(&C)" does to the settings: empty the list and read again.
-  void Reload() {
-    Form->ClearCandidates();
-    Guarded(Form, [&] { Form->LoadSettings(); });
-  }
-  static std::string ListSection(const std::vector<std::string>& paths, const std::string& count) {
-    std::string s = "[List]\r\nCount=" + count + "\r\n";
-    for (std::size_t i = 0; i < paths.size(); ++i) s += std::to_string(i + 1) + "=" + paths[i] + "\r\n";
-    return s;
   }
 };
 
@@ -185,7 +165,7 @@ TEST_F(SettingsFile, SaveWritesTheDocumentedFormat) {
   EXPECT_EQ(ParseIni(text), expected) << text;
   EXPECT_NE(text.find("1=C:\\PICTURES\\SEA.BMP\r\n"), std::string::npos) << text;
   // Automatic change on: no wallpaper call at Execute.
-  EXPECT_TRUE(gWallpaperCalls.empty());
+  EXPECT_TRUE(WallpaperCalls.empty());
 }
 
 TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsTheSaveAndTheExecute) {
@@ -215,9 +195,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsTheSaveAndTheExecute) {
     CloseHandle(holder);
     SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    ASSERT_EQ(Boxes.size(), 1u);
-    EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
-    EXPECT_EQ(Boxes[0].Text, IniPath() + " に書き込めません.");
+    ASSERT_TRUE(OneBox(IniPath() + " に書き込めません.", TBoxKind::Error));
     EXPECT_EQ(ReadIni(), before);
     EXPECT_EQ(GetFileAttributesA((IniPath() + ".new").c_str()), INVALID_FILE_ATTRIBUTES) << "no copy left behind";
     // Neither the colour, nor the desktop values, nor the wallpaper, nor the
@@ -225,7 +203,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenStopsTheSaveAndTheExecute) {
     EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), desk);
     EXPECT_EQ(DesktopValue("WallpaperStyle"), "7");
     EXPECT_EQ(DesktopValue("WallPaperOriginX"), "sentinel");
-    EXPECT_TRUE(gWallpaperCalls.empty());
+    EXPECT_TRUE(WallpaperCalls.empty());
     EXPECT_FALSE(Form->Timer->Enabled());
   }
 }
@@ -271,8 +249,7 @@ TEST_F(SettingsFile, AFullDiskLeavesTheOldFileByteForByteAndSaysSo) {
     SetEndOfFile(h);
     CloseHandle(h);
     execute();
-    ASSERT_EQ(Boxes.size(), 1u) << room;
-    EXPECT_EQ(Boxes[0].Text, ini + " に書き込めません.");
+    ASSERT_TRUE(OneBox(ini + " に書き込めません.")) << room;
     EXPECT_EQ(ReadIni(ini), before);
     EXPECT_EQ(GetFileAttributesA((ini + ".new").c_str()), INVALID_FILE_ATTRIBUTES) << "no copy left";
     EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), desk);
@@ -354,12 +331,6 @@ struct TKeyByKey : sorvane::TProfile {
 TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
   const std::string path = IniPath(), other = TempDir() + "\\KEYBYKEY.INI";
   const sorvane::TIniFile file(path), keyByKey(other);
-  auto put = [](const std::string& p, const std::string& text) {
-    HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD n = 0;
-    WriteFile(h, text.data(), DWORD(text.size()), &n, nullptr);
-    CloseHandle(h);
-  };
   const std::string jp = "C:\\\x95\x5C\x83\x5C\\\x94\x5C.bmp";  // 表ソ能
   const std::string files[] = {
       "",
@@ -380,7 +351,7 @@ TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
   saved.Order = sorvane::coNone;
   for (const std::string& text : files) {
     SCOPED_TRACE(text);
-    put(path, text);
+    WriteIni(text, path);
     const sorvane::TStoredSettings whole = sorvane::ReadStoredSettings(file);
     const sorvane::TStoredSettings byKey = sorvane::ReadStoredSettings(TKeyByKey(file));
     EXPECT_EQ(whole.Paths, byKey.Paths);
@@ -388,15 +359,9 @@ TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
     EXPECT_EQ(whole.Period, byKey.Period);
     EXPECT_EQ(whole.Order, byKey.Order);
 
-    put(other, text);
+    WriteIni(text, other);
     sorvane::WriteStoredSettings(saved, file);
     sorvane::WriteStoredSettings(saved, TKeyByKey(keyByKey));
-    const std::string written = ReadIni();
-    HANDLE h = CreateFileA(other.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::string expected(GetFileSize(h, nullptr), '\0');
-    DWORD got = 0;
-    ReadFile(h, expected.data(), DWORD(expected.size()), &got, nullptr);
-    CloseHandle(h);
-    EXPECT_EQ(written, expected);
+    EXPECT_EQ(ReadIni(), ReadIni(other));
   }
 }

@@ -224,9 +224,7 @@ TEST_F(TaskBarMouse, HandlerErrorsGoToTheErrorBoxAndLaterMessagesStillWork) {
   Tb->SetPopupMenuRight(NewMenu("R"));
   Log.Throw = true;
   Send(WM_RBUTTONDOWN);
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Kind, TBoxKind::Error);
-  EXPECT_EQ(Boxes[0].Text, std::string("トレイで失敗."));
+  ASSERT_TRUE(OneBox("トレイで失敗.", TBoxKind::Error));
   Log.Throw = false;
   Send(WM_LBUTTONDOWN);
   Send(WM_RBUTTONUP);

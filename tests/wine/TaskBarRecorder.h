@@ -10,9 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Fixture.h"
 #include "tray/TaskBar.h"
-#include "TestPlatform.h"
-#include "app/Application.h"
 
 struct TShellCall {
   DWORD Message;
@@ -35,13 +34,22 @@ class ShellRecorder {
     std::lock_guard<std::mutex> g(FLock);
     return FCalls;
   }
-  std::size_t Count() {
-    std::lock_guard<std::mutex> g(FLock);
-    return FCalls.size();
-  }
+  std::size_t Count() { return Calls().size(); }
   void Clear() {
     std::lock_guard<std::mutex> g(FLock);
     FCalls.clear();
+  }
+  // The messages of the calls, in order; with their tips ("add Sorvane").
+  std::vector<DWORD> Messages() {
+    std::vector<DWORD> r;
+    for (const TShellCall& c : Calls()) r.push_back(c.Message);
+    return r;
+  }
+  std::vector<std::string> Sent() {
+    static const char* const kNames[] = {"add ", "modify ", "delete "};
+    std::vector<std::string> r;
+    for (const TShellCall& c : Calls()) r.push_back((c.Message < 3 ? kNames[c.Message] : "other ") + c.Tip());
+    return r;
   }
   // Calls made from another thread than this one (the worker's).
   std::vector<TShellCall> WorkerCalls() {
@@ -75,34 +83,9 @@ class ShellRecorder {
   DWORD FUiThread = GetCurrentThreadId();
 };
 
-// An application object as at start, with boxes recorded instead of shown.
-class TrayTestBase : public ::testing::Test {
+// An application object as at start, with no main window; boxes answered OK.
+class TrayTestBase : public SorvaneTest {
  protected:
-  void SetUp() override {
-    App = new TApplication();
-    App->SetTitle("Sorvane");
-    TestPlatform().Box = [this](TBoxKind kind, const std::string& text) {
-      Boxes.push_back({kind, text});
-      return IDOK;
-    };
-  }
-  void TearDown() override {
-    TestPlatform().Box = nullptr;
-    delete App;
-    App = nullptr;
-  }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  struct Box {
-    TBoxKind Kind;
-    std::string Text;
-  };
+  void SetUp() override { CreateApp(IDOK); }
   ShellRecorder Shell;
-  TApplication* App = nullptr;
-  std::vector<Box> Boxes;
 };

@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <memory>
 
-#include "Fixture.h"
-
 namespace {
 
 template <class T>
@@ -52,11 +50,7 @@ TEST_F(TaskBarRecord, AddModifyAndDeleteSendTheFirstFormRecord) {
   delete tb;
 
   const std::vector<TShellCall> calls = Shell.Calls();
-  ASSERT_EQ(calls.size(), 4u);
-  EXPECT_EQ(calls[0].Message, DWORD(NIM_ADD));
-  EXPECT_EQ(calls[1].Message, DWORD(NIM_MODIFY));
-  EXPECT_EQ(calls[2].Message, DWORD(NIM_DELETE));
-  EXPECT_EQ(calls[3].Message, DWORD(NIM_DELETE));
+  ASSERT_EQ(Shell.Messages(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_DELETE}));
   for (const TShellCall& c : calls) {
     const TNotifyIconDataV1& d = c.Data;
     // Read through the byte offsets of the platform's first form.
@@ -94,14 +88,7 @@ TEST_F(TaskBarRecord, LoadingAppliesEachPropertyThenLoadedRegistersAgain) {
   EXPECT_FALSE(tb->Loading());
   EXPECT_TRUE(IsWindowVisible(App->Handle())) << "Loaded applies EnableTaskBar again";
 
-  std::vector<TShellCall> calls = Shell.Calls();
-  ASSERT_EQ(calls.size(), 3u);
-  EXPECT_EQ(calls[0].Message, DWORD(NIM_ADD));
-  EXPECT_EQ(calls[0].Tip(), "");
-  EXPECT_EQ(calls[1].Message, DWORD(NIM_MODIFY));
-  EXPECT_EQ(calls[1].Tip(), "Sorvane");
-  EXPECT_EQ(calls[2].Message, DWORD(NIM_ADD));
-  EXPECT_EQ(calls[2].Tip(), "Sorvane");
+  EXPECT_EQ(Shell.Sent(), (std::vector<std::string>{"add ", "modify Sorvane", "add Sorvane"}));
 
   // Switched off: Loaded neither registers nor shows the button.
   Shell.Clear();
@@ -110,9 +97,7 @@ TEST_F(TaskBarRecord, LoadingAppliesEachPropertyThenLoadedRegistersAgain) {
   tb->SetEnableTaskTray(false);
   tb->Loaded();
   EXPECT_FALSE(IsWindowVisible(App->Handle()));
-  calls = Shell.Calls();
-  ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].Message, DWORD(NIM_DELETE));
+  EXPECT_EQ(Shell.Messages(), std::vector<DWORD>{NIM_DELETE});
   delete tb;
 }
 
@@ -130,10 +115,7 @@ TEST_F(TaskBarRecord, DesignModeNeitherRegistersNorTouchesTheButton) {
   tb->SetTips("x");
   EXPECT_EQ(tb->IconData().szTip, std::string("x"));
   delete tb;
-  const std::vector<TShellCall> calls = Shell.Calls();
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].Message, DWORD(NIM_MODIFY));
-  EXPECT_EQ(calls[1].Message, DWORD(NIM_DELETE));
+  EXPECT_EQ(Shell.Messages(), (std::vector<DWORD>{NIM_MODIFY, NIM_DELETE}));
 }
 
 TEST_F(TaskBarRecord, OwnerDestroysTheComponentAndTheIconGoes) {
@@ -183,10 +165,8 @@ TEST_F(TaskBarTip, TipIsCutTo63BytesWithoutSplittingACharacter) {
     Shell.Clear();
     tb->SetTips(c.Tips);
     EXPECT_EQ(tb->Tips(), c.Tips) << "Tips keeps the whole text";
-    const std::vector<TShellCall> calls = Shell.Calls();
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].Message, DWORD(NIM_MODIFY));
-    ExpectTipBuffer(calls[0].Data, c.Shown);
+    ASSERT_EQ(Shell.Messages(), std::vector<DWORD>{NIM_MODIFY});
+    ExpectTipBuffer(Shell.Calls()[0].Data, c.Shown);
     ExpectTipBuffer(tb->IconData(), c.Shown);
   }
   // Registering again copies the tip the same way.
@@ -275,10 +255,8 @@ TEST_F(TaskBarIcon, WhileTheTrayIsOffTheRecordFollowsAndOnReRegistersIt) {
   // A second removal is sent too (the shell refuses it; that is ignored).
   tb->SetEnableTaskTray(false);
   tb->SetEnableTaskTray(true);
+  ASSERT_EQ(Shell.Messages(), (std::vector<DWORD>{NIM_DELETE, NIM_ADD}));
   const std::vector<TShellCall> calls = Shell.Calls();
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].Message, DWORD(NIM_DELETE));
-  EXPECT_EQ(calls[1].Message, DWORD(NIM_ADD));
   EXPECT_EQ(calls[1].Tip(), "latest tip");
   EXPECT_EQ(calls[1].Data.hIcon, tb->Icon()->Handle());
   EXPECT_EQ(calls[1].Data.uFlags, 7u);
@@ -335,13 +313,10 @@ TEST_F(TaskBarForm, StartRegistersTheIconWithItsTipAndTheEndRemovesIt) {
   EXPECT_FALSE(tb->Thread()->Running()) << "the program never animates";
 
   std::vector<TShellCall> calls = Shell.Calls();
-  ASSERT_GE(calls.size(), 3u);
-  EXPECT_EQ(calls[0].Message, DWORD(NIM_ADD));
-  EXPECT_EQ(calls[0].Tip(), "");
-  EXPECT_EQ(calls[1].Message, DWORD(NIM_MODIFY));
-  EXPECT_EQ(calls[1].Tip(), "Sorvane");
-  EXPECT_EQ(calls[2].Message, DWORD(NIM_ADD));
-  EXPECT_EQ(calls[2].Tip(), "Sorvane");
+  const std::vector<std::string> sent = Shell.Sent();
+  ASSERT_GE(sent.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 3),
+            (std::vector<std::string>{"add ", "modify Sorvane", "add Sorvane"}));
   for (const TShellCall& c : calls) {
     EXPECT_EQ(c.Data.hWnd, tb->Window());
     EXPECT_EQ(c.Data.hIcon, App->Icon());
@@ -396,9 +371,7 @@ TEST_F(TaskBarForm, AnIconTheShellRefusedIsAddedAgainUntilItIsThere) {
   const auto sentWithin2s = [&] {  // the messages sent over the next retry
     Shell.Clear();
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 2300; Sleep(20)) Pump();
-    std::vector<DWORD> sent;
-    for (const TShellCall& c : Shell.Calls()) sent.push_back(c.Message);
-    return sent;
+    return Shell.Messages();
   };
   EXPECT_EQ(sentWithin2s(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
   addAnswer = TRUE;  // the shell is up: the next try adds the icon, and trying ends

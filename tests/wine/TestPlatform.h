@@ -47,3 +47,18 @@ struct TTestPlatform : sorvane::TPlatform {
 
 // Installed before the first test runs.
 TTestPlatform& TestPlatform();
+
+// A box the test answered in place of the user.
+struct TBoxRecord {
+  TBoxKind Kind;
+  std::string Text;
+};
+
+// Dispatches every message waiting for this thread.
+inline void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}

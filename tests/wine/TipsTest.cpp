@@ -8,8 +8,6 @@
 
 namespace {
 
-void IgnoreWallpaper(const char*) {}
-
 std::int32_t LocalMsOfDay() {
   SYSTEMTIME t;
   GetLocalTime(&t);
@@ -39,17 +37,12 @@ class LocaleOverride {
 class Tips : public SorvaneTest {
  protected:
   void SetUp() override {
-    TestPlatform().Wallpaper = IgnoreWallpaper;
+    RecordWallpaper();
     RemoveIni();
     CreateForm();
     Form->ClearCandidates();
     for (int i = 0; i < 12; ++i) Form->AddCandidate("C:\\pictures\\" + std::to_string(i) + ".bmp");
   }
-  void TearDown() override {
-    TestPlatform().Wallpaper = nullptr;
-    SorvaneTest::TearDown();
-  }
-
   void Run(int freqMin, int chgMode, int dispType) {
     Form->DispType->SetItemIndex(dispType);
     Form->ChgMode->SetItemIndex(chgMode);

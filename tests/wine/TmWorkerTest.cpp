@@ -50,24 +50,26 @@ void CheckSend(const TShellCall& c) {
 
 class TmWorker : public TrayTestBase {
  protected:
-  // A component with its icon on and n frames; returns the frames' handles.
-  TTaskBar* NewAnimated(int n, std::uint32_t delay, std::vector<HICON>* handles) {
-    auto* tb = new TTaskBar(nullptr);
-    tb->SetTips("anim");
-    tb->SetEnableTaskTray(true);
-    for (int i = 0; i < n; ++i) tb->AddFrame(AnyIcon(i), delay);
-    handles->clear();
-    for (std::size_t i = 0; i < tb->FrameCount(); ++i) handles->push_back(tb->Frame(i)->Icon.Handle());
-    return tb;
+  struct TAnimated {
+    TTaskBar* Tb;
+    std::vector<HICON> Frames;  // the frames' own icons
+  };
+  // A component with its icon on and n frames, made after the record is cleared.
+  TAnimated NewAnimated(int n, std::uint32_t delay) {
+    Shell.Clear();
+    TAnimated a{new TTaskBar(nullptr), {}};
+    a.Tb->SetTips("anim");
+    a.Tb->SetEnableTaskTray(true);
+    for (int i = 0; i < n; ++i) a.Tb->AddFrame(AnyIcon(i), delay);
+    for (std::size_t i = 0; i < a.Tb->FrameCount(); ++i) a.Frames.push_back(a.Tb->Frame(i)->Icon.Handle());
+    return a;
   }
 };
 
 TEST_F(TmWorker, StepsShowPositionsOneToNMinusOneThenZero) {
   for (int round = 0; round < 30; ++round) {
     const int n = 2 + round % 4;
-    Shell.Clear();
-    std::vector<HICON> frames;
-    TTaskBar* tb = NewAnimated(n, 0, &frames);
+    auto [tb, frames] = NewAnimated(n, 0);
     EXPECT_EQ(tb->Thread()->FFrameIndex, 0);
     tb->StartAnimation();
     ASSERT_TRUE(Shell.WaitForWorkerCalls(std::size_t(3 * n))) << "round " << round;
@@ -89,9 +91,7 @@ TEST_F(TmWorker, StepsShowPositionsOneToNMinusOneThenZero) {
 
 TEST_F(TmWorker, OneFrameIsShownAtEveryStepAndAShortenedListRestartsAtZero) {
   for (int round = 0; round < 20; ++round) {
-    Shell.Clear();
-    std::vector<HICON> frames;
-    TTaskBar* tb = NewAnimated(1, 0, &frames);
+    auto [tb, frames] = NewAnimated(1, 0);
     tb->StartAnimation();
     ASSERT_TRUE(Shell.WaitForWorkerCalls(5));
     tb->StopAnimation();
@@ -115,8 +115,7 @@ TEST_F(TmWorker, OneFrameIsShownAtEveryStepAndAShortenedListRestartsAtZero) {
 }
 
 TEST_F(TmWorker, DelaysHoldEachFrameAndZeroFollowsAtOnce) {
-  std::vector<HICON> frames;
-  TTaskBar* tb = NewAnimated(2, 0, &frames);
+  TTaskBar* tb = NewAnimated(2, 0).Tb;
   double t0 = NowMs();
   tb->StartAnimation();
   ASSERT_TRUE(Shell.WaitForWorkerCalls(200, 5000));
@@ -124,8 +123,7 @@ TEST_F(TmWorker, DelaysHoldEachFrameAndZeroFollowsAtOnce) {
   tb->StopAnimation();
   delete tb;
 
-  Shell.Clear();
-  tb = NewAnimated(2, 40, &frames);
+  tb = NewAnimated(2, 40).Tb;
   t0 = NowMs();
   tb->StartAnimation();
   ASSERT_TRUE(Shell.WaitForWorkerCalls(6));
@@ -137,9 +135,7 @@ TEST_F(TmWorker, DelaysHoldEachFrameAndZeroFollowsAtOnce) {
 
 TEST_F(TmWorker, NothingIsSentWhileTheTrayIsOff) {
   for (int round = 0; round < 30; ++round) {
-    Shell.Clear();
-    std::vector<HICON> frames;
-    TTaskBar* tb = NewAnimated(3, round % 3, &frames);
+    TTaskBar* tb = NewAnimated(3, round % 3).Tb;
     tb->SetEnableTaskTray(false);
     tb->StartAnimation();
     Sleep(5);
@@ -171,9 +167,7 @@ TEST_F(TmWorker, StopAnimationMidRunWaitsForTheStepAndFreesEveryFrame) {
   Shell.Check = &CheckSend;
   for (int round = 0; round < 60; ++round) {
     gStopped = false;
-    Shell.Clear();
-    std::vector<HICON> frames;
-    TTaskBar* tb = NewAnimated(1 + round % 4, std::uint32_t(round % 3), &frames);
+    auto [tb, frames] = NewAnimated(1 + round % 4, std::uint32_t(round % 3));
     tb->StartAnimation();
     ASSERT_TRUE(Shell.WaitForWorkerCalls(1 + std::size_t(round % 5)));
     tb->StopAnimation();
@@ -198,9 +192,7 @@ TEST_F(TmWorker, StopAnimationMidRunWaitsForTheStepAndFreesEveryFrame) {
 
   // A step that has begun is finished, its delay included.
   gStopped = false;
-  Shell.Clear();
-  std::vector<HICON> frames;
-  TTaskBar* tb = NewAnimated(1, 150, &frames);
+  TTaskBar* tb = NewAnimated(1, 150).Tb;
   tb->StartAnimation();
   ASSERT_TRUE(Shell.WaitForWorkerCalls(1));
   const double seen = NowMs();
@@ -214,9 +206,7 @@ TEST_F(TmWorker, StopAnimationMidRunWaitsForTheStepAndFreesEveryFrame) {
 
 TEST_F(TmWorker, ReleasingARunningWorkerStopsItAndNeverStartedCostsNothing) {
   for (int round = 0; round < 30; ++round) {
-    Shell.Clear();
-    std::vector<HICON> frames;
-    TTaskBar* tb = NewAnimated(2, std::uint32_t(round % 2), &frames);
+    TTaskBar* tb = NewAnimated(2, std::uint32_t(round % 2)).Tb;
     tb->StartAnimation();
     ASSERT_TRUE(Shell.WaitForWorkerCalls(2));
     delete tb;
@@ -229,9 +219,7 @@ TEST_F(TmWorker, ReleasingARunningWorkerStopsItAndNeverStartedCostsNothing) {
 
   // Never started: no thread runs, the worker sends nothing, and it is
   // released at once.
-  Shell.Clear();
-  std::vector<HICON> frames;
-  TTaskBar* tb = NewAnimated(3, 0, &frames);
+  TTaskBar* tb = NewAnimated(3, 0).Tb;
   Sleep(20);
   EXPECT_FALSE(tb->Thread()->Running());
   EXPECT_TRUE(Shell.WorkerCalls().empty());
