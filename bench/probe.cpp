@@ -1,9 +1,10 @@
-// Starts Sorvane.exe and the two floor programs (bare, and with Sorvane's
-// kind of window) under the same conditions, interleaved, and measures them
-// from outside; breaks Sorvane's start down (with and without its settings
-// file, and each kind of platform work alone) and times its Execute. Prints
-// "metric value" lines for bench/run.sh.
-//   probe SORVANE.EXE FLOOR.EXE WINDOWFLOOR.EXE IDLE_SECONDS [RUN]
+// Starts Sorvane.exe and the three floor programs (bare, with Sorvane's kind
+// of window, and that with the tray component's start sequence too) under
+// the same conditions, interleaved, and measures them from outside; breaks
+// Sorvane's start down (with and without its settings file, and each kind of
+// platform work alone) and times its Execute. Prints "metric value" lines
+// for bench/run.sh.
+//   probe SORVANE.EXE FLOOR.EXE WINDOWFLOOR.EXE SAMEWORKFLOOR.EXE IDLE_SECONDS [RUN]
 #include <windows.h>
 
 #include <algorithm>
@@ -367,13 +368,15 @@ void PlatformCosts(const std::string& ini, const std::vector<std::string>& paths
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 5) return 2;
+  if (argc < 6) return 2;
   const std::string sorvane = argv[1];
-  const int idleSeconds = atoi(argv[4]);
-  const int run = argc > 5 ? atoi(argv[5]) : 0;
-  const Subject all[3] = {{"sorvane", sorvane, "TApplication", "TTaskBarWindow"},
-                          {"bare", argv[2], "TFloorApp", "TFloorTray"},
-                          {"window", argv[3], "TFloorApp", "TFloorTray"}};
+  const int idleSeconds = atoi(argv[5]);
+  const int run = argc > 6 ? atoi(argv[6]) : 0;
+  constexpr int kSubjects = 4;
+  const Subject all[kSubjects] = {{"sorvane", sorvane, "TApplication", "TTaskBarWindow"},
+                                  {"bare", argv[2], "TFloorApp", "TFloorTray"},
+                                  {"window", argv[3], "TFloorApp", "TFloorTray"},
+                                  {"samework", argv[4], "TFloorApp", "TFloorTray"}};
   const Subject* floors = all + 1;
   const Subject& sorvaneSubject = all[0];
   const std::string dir = sorvane.substr(0, sorvane.rfind('\\'));
@@ -413,32 +416,39 @@ int main(int argc, char** argv) {
   Sleep(500);
 
   // Start-up: each program alone, in turn; the order rotates from round to
-  // round and from run to run, so that none is always first.
-  for (int r = 0; r < kStartRounds; ++r)
-    for (int i = 0; i < 3; ++i) {
-      const Subject& who = all[(run + r + i) % 3];
-      Proc p = Launch(who);
-      Print(std::string("start_ms.") + who.Key, p.StartMs);
-      End(p, who);
+  // round and from run to run, so that none is always first. Sorvane's start
+  // is also divided by each floor's of the same round.
+  for (int r = 0; r < kStartRounds; ++r) {
+    double ms[kSubjects] = {};
+    for (int i = 0; i < kSubjects; ++i) {
+      const int k = (run + r + i) % kSubjects;
+      Proc p = Launch(all[k]);
+      ms[k] = p.StartMs;
+      Print(std::string("start_ms.") + all[k].Key, p.StartMs);
+      End(p, all[k]);
       Sleep(300);
     }
+    for (int k = 1; k < kSubjects; ++k) Print(std::string("round_ratio.") + all[k].Key, ms[0] / ms[k]);
+  }
 
   // Start-up broken down: Sorvane with its 73 entries and with an empty list
   // (the same Freq values: automatic change on, the timer running), beside
-  // the window floor, in turn. The difference of the two is the list's
-  // cost: its reading, existence tests and list box lines.
+  // the window floor and the same-work floor, in turn. The difference of the
+  // two Sorvanes is the list's cost: its reading, existence tests and list
+  // box lines.
   const std::string emptyList = "[List]\r\nCount=0\r\n" + ini.substr(ini.find("[Freq]"));
+  const char* const variants[] = {"bd_start_ms.list", "bd_start_ms.empty", "bd_start_ms.window", "bd_start_ms.samework"};
   for (int r = 0; r < kBreakdownRounds; ++r)
-    for (int i = 0; i < 3; ++i) {
-      const int variant = (run + r + i) % 3;
-      const Subject& who = variant == 2 ? floors[1] : sorvaneSubject;
+    for (int i = 0; i < 4; ++i) {
+      const int variant = (run + r + i) % 4;
+      const Subject& who = variant >= 2 ? floors[variant - 1] : sorvaneSubject;
       if (variant == 1) {
         HANDLE e = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         WriteFile(e, emptyList.data(), DWORD(emptyList.size()), &n, nullptr);
         CloseHandle(e);
       }
       Proc p = Launch(who);
-      Print(variant == 0 ? "bd_start_ms.list" : variant == 1 ? "bd_start_ms.empty" : "bd_start_ms.window", p.StartMs);
+      Print(variants[variant], p.StartMs);
       End(p, who);
       if (variant == 1) {
         HANDLE e = CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -448,26 +458,24 @@ int main(int argc, char** argv) {
       Sleep(300);
     }
 
-  // Idle: all three started (in rotating order) and left waiting side by
-  // side.
-  Proc live[3];
-  for (int i = 0; i < 3; ++i) live[(run + i) % 3] = Launch(all[(run + i) % 3]);
+  // Idle: all started (in rotating order) and left waiting side by side.
+  Proc live[kSubjects];
+  for (int i = 0; i < kSubjects; ++i) live[(run + i) % kSubjects] = Launch(all[(run + i) % kSubjects]);
   Proc& s = live[0];
   Sleep(2000);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < kSubjects; ++i) {
     const std::string key = all[i].Key;
     Print("rss_anon_kb." + key, StatusKb(live[i].Unix, "RssAnon:"));
     Print("vm_rss_kb." + key, StatusKb(live[i].Unix, "VmRSS:"));
     const int children = MainWindowChildren(live[i], all[i]);
     if (children > 0) Print("child_windows." + key, children);
   }
-  long cpu0[3];
-  for (int i = 0; i < 3; ++i) cpu0[i] = CpuTicks(live[i].Unix);
+  long cpu0[kSubjects];
+  for (int i = 0; i < kSubjects; ++i) cpu0[i] = CpuTicks(live[i].Unix);
   Sleep(DWORD(idleSeconds) * 1000);
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < kSubjects; ++i)
     Print(std::string("idle_cpu_ms.") + all[i].Key, double(CpuTicks(live[i].Unix) - cpu0[i]) * 10.0);
-  End(live[1], all[1]);
-  End(live[2], all[2]);
+  for (int i = 1; i < kSubjects; ++i) End(live[i], all[i]);
 
   // Ticks: the minute timer's message, sent directly, 1000 times.
   std::vector<HWND> util = MessageOnly(s.Pi.dwProcessId, "TPUtilWindow");

@@ -4,6 +4,12 @@
 // way: common controls loaded, a tab control with three pages and the same
 // child windows and fonts, all created at start. No settings, no list
 // entries, no handlers: whatever Sorvane costs beyond this is its own.
+//
+// Built with FLOOR_START_SEQUENCE it is the same-work floor: it also makes
+// the platform calls of the tray component's loading, in Sorvane's order and
+// with its arguments (the application window shown, the icon added with no
+// tip, the tip set, the icon added again and refused, the window shown
+// again), before the timer and the minimise of the loop's start.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -71,6 +77,25 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   if (m == WM_DESTROY) PostQuitMessage(0);
   return DefWindowProcA(w, m, wp, lp);
 }
+
+#ifdef FLOOR_START_SEQUENCE
+// The minimise as Sorvane's loop starts it: with the minimise animation off
+// while it runs.
+void MinimizeNoAnimate(HWND w) {
+  ANIMATIONINFO ai{sizeof ai, 0};
+  SystemParametersInfoA(SPI_GETANIMATION, sizeof ai, &ai, 0);
+  const int was = ai.iMinAnimate;
+  if (was) {
+    ai.iMinAnimate = 0;
+    SystemParametersInfoA(SPI_SETANIMATION, sizeof ai, &ai, 0);
+  }
+  ShowWindow(w, SW_MINIMIZE);
+  if (was) {
+    ai.iMinAnimate = was;
+    SystemParametersInfoA(SPI_SETANIMATION, sizeof ai, &ai, 0);
+  }
+}
+#endif
 
 HWND MainWindow(HWND owner) {
   const DWORD style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_MODALFRAME;
@@ -167,10 +192,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   nid.uCallbackMessage = WM_APP + 100;
   nid.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+#ifdef FLOOR_START_SEQUENCE
+  // The tray component's loading; the second add is refused by the shell.
+  ShowWindow(app, SW_SHOW);
+  Shell_NotifyIconA(NIM_ADD, &nid);
+  lstrcpyA(nid.szTip, "Sorvane");
+  Shell_NotifyIconA(NIM_MODIFY, &nid);
+  Shell_NotifyIconA(NIM_ADD, &nid);
+  ShowWindow(app, SW_SHOW);
+  SetTimer(tray, 1, 60000, nullptr);
+  MinimizeNoAnimate(app);
+#else
   lstrcpyA(nid.szTip, "Floor");
   Shell_NotifyIconA(NIM_ADD, &nid);
   SetTimer(tray, 1, 60000, nullptr);
   ShowWindow(app, SW_MINIMIZE);
+#endif
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
