@@ -2,6 +2,9 @@
 // over the whole image, their size under it; failures keep the old picture.
 #include "Fixture.h"
 #include "ListEditSupport.h"
+#include "picture/PictureFile.h"
+
+#include <cstring>
 
 using testpics::Bmp24;
 using testpics::Render;
@@ -59,6 +62,17 @@ TEST_F(Preview, BitmapsAreStretchedOverTheWholeImageWithTheirSize) {
   EXPECT_EQ(r.At(168, 0), red);
   EXPECT_EQ(r.At(168, 112), red);
   EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Preview, ABitmapOfMoreThanOneReadHasEveryByteOfTheFile) {
+  // 2400×1300 at 24 bits: 9.4 MB of pixels, read in more than one piece.
+  std::string file = Bmp24(2400, 1300, 0, 0);
+  for (std::size_t i = 54; i < file.size(); ++i) file[i] = char(i * 7 + i / 4096 + 1);
+  const sorvane::TLoadedPicture p = sorvane::LoadPictureFile(TempFile("large.bmp", file));
+  ASSERT_TRUE(p.Bitmap);
+  DIBSECTION ds{};
+  ASSERT_EQ(GetObjectA(p.Bitmap, sizeof ds, &ds), int(sizeof ds));
+  EXPECT_EQ(std::memcmp(ds.dsBm.bmBits, file.data() + 54, file.size() - 54), 0);
 }
 
 TEST_F(Preview, AnEmptyBitmapFileIsAnEmptyPicture) {
