@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kStartRounds = 10;     // starts of each program per run
+constexpr int kStartRounds = 20;     // starts of each program per run (starts vary a lot here)
 constexpr int kBreakdownRounds = 6;  // starts of each variant per run for the breakdown
 
 double Now() {
