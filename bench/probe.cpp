@@ -98,6 +98,7 @@ long CpuTicks(int pid) {
 struct EnumCtx {
   DWORD Pid;
   const char* Class;
+  const char* Title;
   std::vector<HWND> Found;
 };
 
@@ -105,14 +106,18 @@ BOOL CALLBACK CollectTop(HWND w, LPARAM p) {
   auto* c = reinterpret_cast<EnumCtx*>(p);
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
-  char cls[128] = {};
+  char cls[128] = {}, title[128] = {};
   GetClassNameA(w, cls, sizeof cls);
-  if (pid == c->Pid && (!c->Class || lstrcmpA(cls, c->Class) == 0)) c->Found.push_back(w);
+  if (c->Title) GetWindowTextA(w, title, sizeof title);
+  if (pid == c->Pid && (!c->Class || lstrcmpA(cls, c->Class) == 0) && (!c->Title || lstrcmpA(title, c->Title) == 0))
+    c->Found.push_back(w);
   return TRUE;
 }
 
-std::vector<HWND> TopLevel(DWORD pid, const char* cls) {
-  EnumCtx c{pid, cls, {}};
+// Top-level windows of a process, of this class (any if null) and caption
+// (any if null).
+std::vector<HWND> TopLevel(DWORD pid, const char* cls, const char* title = nullptr) {
+  EnumCtx c{pid, cls, title, {}};
   EnumWindows(CollectTop, LPARAM(&c));
   return c.Found;
 }
@@ -174,13 +179,15 @@ struct Proc {
   double StartMs = 0;
 };
 
-// One measured program: its metric key, its path and the classes of its
-// application window and of the window that carries its tray icon.
+// One measured program: its metric key, its path, the class of its
+// application window and the class and caption of the window that carries
+// its tray icon.
 struct Subject {
   const char* Key;
   std::string Exe;
   const char* AppClass;
   const char* TrayClass;
+  const char* TrayTitle;
 };
 
 Proc Launch(const Subject& who) {
@@ -191,7 +198,7 @@ Proc Launch(const Subject& who) {
   const double t0 = Now();
   if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &p.Pi)) return p;
   WaitForInputIdle(p.Pi.hProcess, 30000);
-  while (TopLevel(p.Pi.dwProcessId, who.TrayClass).empty() && Now() - t0 < 30000) Sleep(1);
+  while (TopLevel(p.Pi.dwProcessId, who.TrayClass, who.TrayTitle).empty() && Now() - t0 < 30000) Sleep(1);
   WaitForInputIdle(p.Pi.hProcess, 30000);
   p.StartMs = Now() - t0;
   p.Unix = UnixPid(who.Exe.substr(who.Exe.rfind('\\') + 1));
@@ -373,10 +380,10 @@ int main(int argc, char** argv) {
   const int idleSeconds = atoi(argv[5]);
   const int run = argc > 6 ? atoi(argv[6]) : 0;
   constexpr int kSubjects = 4;
-  const Subject all[kSubjects] = {{"sorvane", sorvane, "TApplication", "TTaskBarWindow"},
-                                  {"bare", argv[2], "TFloorApp", "TFloorTray"},
-                                  {"window", argv[3], "TFloorApp", "TFloorTray"},
-                                  {"samework", argv[4], "TFloorApp", "TFloorTray"}};
+  const Subject all[kSubjects] = {{"sorvane", sorvane, "TApplication", "TPUtilWindow", "TTaskBar"},
+                                  {"bare", argv[2], "TFloorApp", "TFloorTray", nullptr},
+                                  {"window", argv[3], "TFloorApp", "TFloorTray", nullptr},
+                                  {"samework", argv[4], "TFloorApp", "TFloorTray", nullptr}};
   const Subject* floors = all + 1;
   const Subject& sorvaneSubject = all[0];
   const std::string dir = sorvane.substr(0, sorvane.rfind('\\'));
@@ -486,7 +493,7 @@ int main(int argc, char** argv) {
   Print("tick_us.sorvane", (Now() - t0) * 1000.0 / 1000.0);
 
   // Open the window from the tray (first click paints and returns to the tray).
-  HWND tray = TopLevel(s.Pi.dwProcessId, "TTaskBarWindow").front();
+  HWND tray = TopLevel(s.Pi.dwProcessId, sorvaneSubject.TrayClass, sorvaneSubject.TrayTitle).front();
   HWND app = TopLevel(s.Pi.dwProcessId, "TApplication").front();
   for (int i = 0; i < 2; ++i) {
     SendMessageA(tray, WM_APP + 100, 1, WM_LBUTTONDOWN);
