@@ -50,7 +50,6 @@ TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(n
 
 TApplication::~TApplication() {
   DestroyComponents();  // the main form and everything it owns
-  if (FHandle) SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
   FHandle.Reset();
   if (Application == this) Application = nullptr;
   if (Host == this) Host = nullptr;

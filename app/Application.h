@@ -79,7 +79,7 @@ class TApplication : public TComponent, public THost {
   bool IsDialogMsg(MSG& msg);
 
   HINSTANCE FInstance;
-  TOwned<HWND, DestroyWindow> FHandle;
+  TWindowHandle FHandle;
   HICON FIcon = nullptr;  // a resource's: the system keeps it
   std::string FTitle;
   TForm* FMainForm = nullptr;

@@ -69,6 +69,19 @@ using TMetafileHandle = TOwned<HENHMETAFILE, DeleteEnhMetaFile>;
 using TMemoryDC = TOwned<HDC, DeleteDC>;
 using TRegKey = TOwned<HKEY, RegCloseKey>;
 
+// A window whose procedure finds its object through GWLP_USERDATA: the link
+// is cut first, so that no message of the destruction reaches an object
+// that is going.
+struct TWindowRelease {
+  using Type = HWND;
+  static HWND None() { return nullptr; }
+  static void Release(HWND w) {
+    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
+    DestroyWindow(w);
+  }
+};
+using TWindowHandle = THandle<TWindowRelease>;
+
 // The screen's device context, from GetDC(nullptr).
 struct TScreenDCRelease {
   using Type = HDC;

@@ -93,8 +93,7 @@ void TTaskBar::AddTrayIcon() {
   if (Notify(NIM_ADD)) FIconShown = true;
   else if (!FIconShown) FIconShown = Notify(NIM_MODIFY);
   if (FIconShown) {
-    if (FRetries) KillTimer(FWindow.Handle(), kRetryTimer);
-    FRetries = 0;
+    StopRetries();
   } else {
     SetTimer(FWindow.Handle(), kRetryTimer, FRetries < kQuickRetries ? kQuickRetryMs : kSlowRetryMs, nullptr);
     ++FRetries;
@@ -114,7 +113,11 @@ void TTaskBar::DeleteTrayIcon() {
   TLock lock(FIconDataLock);
   Notify(NIM_DELETE);
   FIconShown = false;
-  if (FRetries && FWindow.Handle()) KillTimer(FWindow.Handle(), kRetryTimer);
+  StopRetries();
+}
+
+void TTaskBar::StopRetries() {
+  if (FRetries) KillTimer(FWindow.Handle(), kRetryTimer);
   FRetries = 0;
 }
 

@@ -117,6 +117,7 @@ class TTaskBar : public TComponent, private TMessageSink {
   void AddTrayIcon();
   void ModifyTrayIcon();
   void DeleteTrayIcon();
+  void StopRetries();
   void IconChanged(TObject* sender);
   LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   void PopupAt(TPopupMenu* TTaskBar::*menu, POINT pt);

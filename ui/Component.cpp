@@ -29,14 +29,17 @@ std::vector<TComponent*> TComponent::Components() const {
   return list;
 }
 
-void TComponent::Free(TComponent* c) {
-  for (auto it = FComponents.begin(); it != FComponents.end(); ++it) {
-    if (it->get() != c) continue;
-    std::unique_ptr<TComponent> gone = std::move(*it);
-    FComponents.erase(it);
-    return;  // destroyed here, out of the list
-  }
+std::unique_ptr<TComponent> TComponent::Take(TComponent* c) {
+  for (auto it = FComponents.begin(); it != FComponents.end(); ++it)
+    if (it->get() == c) {
+      std::unique_ptr<TComponent> taken = std::move(*it);
+      FComponents.erase(it);
+      return taken;
+    }
+  return nullptr;
 }
+
+void TComponent::Free(TComponent* c) { Take(c); }  // destroyed here, out of the list
 
 void TComponent::FreeNotification(TComponent* c) {
   if (!c || c == this) return;
@@ -63,11 +66,4 @@ void TComponent::DestroyComponents() {
 
 void TComponent::Adopt(std::unique_ptr<TComponent> c) { FComponents.push_back(std::move(c)); }
 
-void TComponent::Forget(TComponent* c) {
-  for (auto it = FComponents.begin(); it != FComponents.end(); ++it)
-    if (it->get() == c) {
-      (void)it->release();  // already being destroyed
-      FComponents.erase(it);
-      return;
-    }
-}
+void TComponent::Forget(TComponent* c) { (void)Take(c).release(); }  // already being destroyed

@@ -98,6 +98,8 @@ class TComponent : public TObject {
 
  private:
   void Adopt(std::unique_ptr<TComponent> c);
+  // Out of the list, and no longer owned by it.
+  std::unique_ptr<TComponent> Take(TComponent* c);
   // An owned component that goes by other means than its owner.
   void Forget(TComponent* c);
   void RemoveFreeNotification(TComponent* c);

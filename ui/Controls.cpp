@@ -98,7 +98,6 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl() {
   // Children that are owned elsewhere lose their parent first.
   while (!FControls.empty()) FControls.back()->SetParent(nullptr);
-  if (FHandle) SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
   FHandle.Reset();
 }
 

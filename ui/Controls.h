@@ -147,7 +147,7 @@ class TWinControl : public TControl {
   static const char* ContainerClass();  // registers it on first use
   friend class TControl;
 
-  TOwned<HWND, DestroyWindow> FHandle;
+  TWindowHandle FHandle;
   int FTabOrder = 0;
   bool FTabStop = false;
   std::vector<TControl*> FControls;

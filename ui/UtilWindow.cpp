@@ -10,10 +10,6 @@ LRESULT CALLBACK UtilWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace
 
-TUtilWindow::~TUtilWindow() {
-  if (FWindow) SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
-}
-
 HWND TUtilWindow::Make(TSinkKind kind, const char* name) {
   if (FWindow) return FWindow;
   sorvane::RegisterWindowClass(kClassName, UtilWndProc);

@@ -20,7 +20,7 @@ class TUtilWindow {
   static constexpr char kClassName[] = "TPUtilWindow";
 
   explicit TUtilWindow(TMessageSink* sink) : FSink(sink) {}
-  ~TUtilWindow();  // no message reaches the sink after this
+  // No message reaches the sink once the object goes.
   TUtilWindow(const TUtilWindow&) = delete;
   TUtilWindow& operator=(const TUtilWindow&) = delete;
 
@@ -31,5 +31,5 @@ class TUtilWindow {
 
  private:
   TMessageSink* FSink;
-  TOwned<HWND, DestroyWindow> FWindow;
+  TWindowHandle FWindow;
 };
