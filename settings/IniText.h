@@ -26,8 +26,9 @@ class TIniText {
   bool HasSection(std::string_view name) const { return Header(name) != kNone; }
   // The section goes, its header and lines.
   void EraseSection(std::string_view name);
-  // The key's line takes the value; a new key follows the section's last
-  // line that is not blank, a new section ends the file.
+  // The key's line takes the value, the key spelt as it was; a new key
+  // follows the section's last line that is not blank, a new section ends
+  // the file.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   // The section's lines, up to the blank ones before the next section, are
   // replaced by these (one section write's, AppendLine's form).

@@ -83,7 +83,7 @@ void TIniText::WriteString(std::string_view section, std::string_view key, std::
   const std::size_t end = BodyEnd(header);
   for (std::size_t i = header + 1; i < end; ++i)
     if (IsKeyLine(FLines[i]) && SameAscii(KeyOf(FLines[i]), key)) {
-      FLines[i] = Line(key, value);
+      FLines[i] = Line(KeyOf(FLines[i]), value);  // spelt as it was
       return;
     }
   FLines.insert(FLines.begin() + std::ptrdiff_t(end), Line(key, value));

@@ -44,7 +44,7 @@ TEST(IniText, WritesChangeOnlyTheirLinesAndEndEveryLineInCrLf) {
          t.WriteString("Freq", "Min", "30");
          t.WriteString("New", "k", "\x8D\xF7");
        },
-       "[Freq]\r\nOn=0\r\n;Min=9\r\nMin=30\r\n\r\n[B]\r\nx=1\r\n[New]\r\nk=\x8D\xF7\r\n"},
+       "[Freq]\r\nON=0\r\n;Min=9\r\nMin=30\r\n\r\n[B]\r\nx=1\r\n[New]\r\nk=\x8D\xF7\r\n"},
       {"an erase takes the first section of the name only, with its comments",
        "; top\r\n[List]\r\n1=a\r\n; mine\r\n\r\n[Mine]\r\nk=v\r\n[LIST]\r\n7=dup\r\n",
        [](TIniText& t) {
