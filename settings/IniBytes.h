@@ -7,33 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "settings/IniText.h"
 #include "settings/StoredSettings.h"
 
 namespace sorvane {
 
-class TIniBytes : public TProfile {
- public:
-  // Write errors name shownName (the file the user knows) when it is given.
-  explicit TIniBytes(const std::string& fileName, std::string shownName = {});
-
-  // A file that is missing or cannot be read holds no sections.
-  bool ReadSection(const char* section, std::string& lines) const override;
-  std::string ReadString(const char* section, const char* key, const char* def) const override;
-  bool HasSection(const char* section) const override;
-  // Each rewrites the whole file where it stands (the first creates it),
-  // and raises EError "<file> に書き込めません" when it cannot.
-  void WriteSection(const char* section, const std::string& lines) const override;
-  void WriteString(const char* section, const char* key, const std::string& value) const override;
-  void EraseSection(const char* section) const override;
-
- private:
-  TIniText Read() const;
-  template <class Change>
-  void Rewrite(Change change) const;
-  std::string FFileName;
-  std::string FShownName;
-};
+// The file through its bytes. A file that is missing or cannot be read
+// holds no sections. Each write rewrites the whole file where it stands
+// (the first creates it) and raises EError "<file> に書き込めません",
+// naming shownName when it is given, when it cannot.
+std::unique_ptr<TProfile> OpenSettingsBytes(const std::string& fileName, const std::string& shownName = {});
 
 // The settings file as the program reaches it: through the profile calls
 // where the ANSI code page is 932, the one its names are written in, and

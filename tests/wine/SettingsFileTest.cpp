@@ -378,13 +378,13 @@ TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
     WriteIni(text, path);
     const sorvane::TStoredSettings whole = sorvane::ReadStoredSettings(file);
     ExpectSame(whole, sorvane::ReadStoredSettings(TKeyByKey(file)));
-    ExpectSame(whole, sorvane::ReadStoredSettings(sorvane::TIniBytes(path)));
+    ExpectSame(whole, sorvane::ReadStoredSettings(*sorvane::OpenSettingsBytes(path)));
 
     WriteIni(text, other);
     WriteIni(text, bytes);
     sorvane::WriteStoredSettings(saved, file);
     sorvane::WriteStoredSettings(saved, TKeyByKey(keyByKey));
-    sorvane::WriteStoredSettings(saved, sorvane::TIniBytes(bytes));
+    sorvane::WriteStoredSettings(saved, *sorvane::OpenSettingsBytes(bytes));
     EXPECT_EQ(ReadIni(), ReadIni(other));
     EXPECT_EQ(AsProfileReads(bytes), AsProfileReads(path));
   }
