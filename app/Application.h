@@ -30,13 +30,12 @@ class TApplication : public TComponent, public THost {
   // and gives false: the start cannot go on.
   template <class F>
   bool CreateMainForm() {
-    try {
+    bool made = false;
+    Guarded(this, [&] {
       CreateForm<F>();
-      return true;
-    } catch (const std::exception& e) {
-      HandleException(this, e);
-      return false;
-    }
+      made = true;
+    });
+    return made;
   }
   // Creates the form; the first one created becomes the main form.
   template <class F>

@@ -60,6 +60,13 @@ struct TFileRelease {
   static void Release(HANDLE h) { CloseHandle(h); }
 };
 using TFileHandle = THandle<TFileRelease>;
+// A folder search from FindFirstFileA.
+struct TFindRelease {
+  using Type = HANDLE;
+  static HANDLE None() { return INVALID_HANDLE_VALUE; }
+  static void Release(HANDLE h) { FindClose(h); }
+};
+using TFindHandle = THandle<TFindRelease>;
 
 template <class G>
 using TGdiObject = TOwned<G, DeleteObject>;

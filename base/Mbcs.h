@@ -27,4 +27,7 @@ std::string FormatS(std::string_view fmt, std::string_view arg);
 // ASCII-only upper case, the way the drop filter compares extensions.
 constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
+// Equal texts, ASCII letters compared without regard to case.
+bool SameAscii(std::string_view a, std::string_view b);
+
 }  // namespace sorvane

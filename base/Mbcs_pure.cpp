@@ -35,4 +35,11 @@ std::string FormatS(std::string_view fmt, std::string_view arg) {
   return r;
 }
 
+bool SameAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+  return true;
+}
+
 }  // namespace sorvane

@@ -1,6 +1,9 @@
 #include "picture/FileBytes.h"
 
+#include <new>
+
 #include "base/Error.h"
+#include "base/FileRead.h"
 #include "base/Mbcs.h"
 #include "base/Platform.h"
 
@@ -10,17 +13,6 @@ namespace {
 
 // Larger picture files are refused rather than read into a 32-bit process.
 constexpr DWORD kMaxFileBytes = 256u << 20;
-// Network redirectors have refused single reads of many megabytes.
-constexpr std::size_t kReadChunk = 8u << 20;
-constexpr std::size_t kPageBytes = 4096;
-
-// Fresh memory (a picture's section, a large heap block) gets its pages on
-// first write. Under Wine a read that lands on pages not yet there took
-// about 1.6 times as long as writing to each page first and then reading
-// (36 MB); the read overwrites the zeros.
-void TouchPages(unsigned char* p, std::size_t n) {
-  for (std::size_t i = 0; i < n; i += kPageBytes) static_cast<volatile unsigned char*>(p)[i] = 0;
-}
 
 }  // namespace
 
@@ -38,17 +30,9 @@ TFileReader::TFileReader(const std::string& path) : FPath(path) {
 void TFileReader::CannotRead() const { throw EError(FormatS("ﾌｧｲﾙ %s は開けません", FPath)); }
 
 void TFileReader::Read(void* dst, std::size_t n) {
-  auto* out = static_cast<unsigned char*>(dst);
-  if (n > FSize - FAt) CannotRead();
-  for (std::size_t done = 0; done < n;) {
-    const DWORD want = DWORD(n - done < kReadChunk ? n - done : kReadChunk);
-    DWORD got = 0;
-    TouchPages(out + done, want);
-    // A file shortened since its size was taken ends early: it is not the
-    // picture it was, and it is refused as unreadable.
-    if (!ReadFile(FHandle, out + done, want, &got, nullptr) || got == 0) CannotRead();
-    done += got;
-  }
+  // A file shortened since its size was taken ends early: it is not the
+  // picture it was, and it is refused as unreadable.
+  if (n > FSize - FAt || !ReadFileBytes(FHandle, dst, n)) CannotRead();
   FAt += n;
 }
 
@@ -59,13 +43,13 @@ void TFileReader::Seek(std::size_t offset) {
   FAt = offset;
 }
 
-THeapBytes::THeapBytes(std::size_t n, const TFileReader& forFile) : FSize(n) {
+THeapBytes::THeapBytes(std::size_t n) : FSize(n) {
   if (n == 0) return;
   FData.Reset(HeapAlloc(GetProcessHeap(), 0, n));
-  if (!FData) forFile.CannotRead();
+  if (!FData) throw std::bad_alloc();
 }
 
-TFileBytes::TFileBytes(const std::string& path) : FReader(path), FBytes(FReader.Size(), FReader) {
+TFileBytes::TFileBytes(const std::string& path) : FReader(path), FBytes(FReader.Size()) {
   FReader.Read(FBytes.data(), FBytes.size());
 }
 

@@ -41,8 +41,8 @@ class TFileReader {
 // straight back to the system).
 class THeapBytes {
  public:
-  // n bytes, not cleared; raises like the reader when they cannot be had.
-  THeapBytes(std::size_t n, const TFileReader& forFile);
+  // n bytes, not cleared; std::bad_alloc when they cannot be had.
+  explicit THeapBytes(std::size_t n);
   unsigned char* data() const { return static_cast<unsigned char*>(FData.Get()); }
   std::size_t size() const { return FSize; }
 

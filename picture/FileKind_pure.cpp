@@ -11,13 +11,8 @@ namespace {
 constexpr std::size_t LastDot(std::string_view s) { return s.rfind('.'); }
 
 bool StartsWithAscii(std::string_view s, std::string_view prefix) {
-  if (s.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (AsciiUpper(s[i]) != AsciiUpper(prefix[i])) return false;
-  return true;
+  return s.size() >= prefix.size() && SameAscii(s.substr(0, prefix.size()), prefix);
 }
-
-bool SameAscii(std::string_view a, std::string_view b) { return a.size() == b.size() && StartsWithAscii(a, b); }
 
 }  // namespace
 

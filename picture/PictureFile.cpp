@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "base/Error.h"
 #include "base/Mbcs.h"
@@ -63,11 +64,13 @@ TGdiObject<HBITMAP> BitmapFromFile(TFileReader& f, int& width, int& height) {
   void* pixels = nullptr;
   TGdiObject<HBITMAP> bmp(
       CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0));
-  if (!pixels) throw EError(kInvalidBitmap);
+  // The layout is one the platform takes: a section that cannot be made
+  // wants memory, and the bitmap is not to blame.
+  if (!pixels) throw std::bad_alloc();
   f.Seek(pixelsAt);
   if (rle) {
     // The platform unpacks run-length data into the section.
-    THeapBytes packed(packedSize, f);
+    THeapBytes packed(packedSize);
     f.Read(packed.data(), packed.size());
     auto rleInfo = info;
     rleInfo.h.biCompression = compression;

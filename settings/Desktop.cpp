@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/Handle.h"
 #include "base/Mbcs.h"
 #include "base/Platform.h"
 #include "settings/PathFolder.h"
@@ -34,9 +35,7 @@ bool FileExists(const std::string& path) {
     if (attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY) == 0) return true;
   }
   WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA(path.c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  FindClose(h);
+  if (!TFindHandle(FindFirstFileA(path.c_str(), &fd))) return false;
   // Whatever its time stamp: a file last written before 1980 or after 2107
   // is still there.
   return (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/Error.h"
+#include "base/FileRead.h"
 #include "base/Handle.h"
 #include "base/Mbcs.h"
 #include "settings/IniSection.h"
@@ -16,13 +17,12 @@ namespace sorvane {
 // are never longer than the file, so a buffer of the file's size is enough
 // at once; the doubling is for platforms that say otherwise.
 bool TIniFile::ReadList(const char* section, std::string& list) const {
-  constexpr DWORD kLargest = 16u << 20;
   WIN32_FILE_ATTRIBUTE_DATA data{};
   DWORD size = 1024;
   if (GetFileAttributesExA(FFileName.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
-      data.nFileSizeLow < kLargest && data.nFileSizeLow + 64 > size)
+      data.nFileSizeLow < kMaxSettingsBytes && data.nFileSizeLow + 64 > size)
     size = data.nFileSizeLow + 64;
-  for (; size <= kLargest; size *= 2) {
+  for (; size <= kMaxSettingsBytes; size *= 2) {
     list.assign(size, '\0');
     const DWORD n = section ? GetPrivateProfileSectionA(section, list.data(), size, FFileName.c_str())
                             : GetPrivateProfileSectionNamesA(list.data(), size, FFileName.c_str());
@@ -44,7 +44,7 @@ bool TIniFile::HasSection(const char* section) const {
 }
 
 std::string TIniFile::ReadString(const char* section, const char* key, const char* def) const {
-  char buf[1024];
+  char buf[kMaxValueBytes + 1];
   const DWORD n = GetPrivateProfileStringA(section, key, def, buf, sizeof buf, FFileName.c_str());
   return std::string(buf, n < sizeof buf ? n : sizeof buf - 1);
 }
@@ -62,13 +62,10 @@ void TIniFile::EraseSection(const char* section) const {
   if (!WritePrivateProfileStringA(section, nullptr, nullptr, FFileName.c_str())) WriteFailed();
 }
 
-void TIniFile::WriteFailed() const {
-  throw EError(FormatS("%s に書き込めません", FShownName.empty() ? FFileName : FShownName));
-}
+void TIniFile::WriteFailed() const { CannotWrite(FShownName.empty() ? FFileName : FShownName); }
 
-namespace {
+void CannotWrite(const std::string& fileName) { throw EError(FormatS("%s に書き込めません", fileName)); }
 
-// A name without a folder is the profile calls' file in the Windows folder.
 std::string ProfilePath(const std::string& name) {
   if (!FolderOfPath(name).empty()) return name;
   char dir[MAX_PATH];
@@ -77,6 +74,8 @@ std::string ProfilePath(const std::string& name) {
   const std::string folder(dir, n);
   return folder + (n == 3 ? "" : "\\") + name;  // "C:\" ends in its separator
 }
+
+namespace {
 
 // A copy of the file at copy, or an empty file there when there is none to
 // copy; a copy that could not be made whole is not left behind.
@@ -90,16 +89,6 @@ bool MakeCopy(const std::string& file, bool fileIsThere, const std::string& copy
   }
   if (!made) DeleteFileA(copy.c_str());
   return made;
-}
-
-// A file's bytes, all of them, or false.
-bool ReadAll(HANDLE h, std::string& bytes) {
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(h, &size) || size.QuadPart > (16 << 20)) return false;
-  bytes.assign(std::size_t(size.QuadPart), '\0');
-  DWORD got = 0;
-  return SetFilePointer(h, 0, nullptr, FILE_BEGIN) == 0 &&
-         (bytes.empty() || (ReadFile(h, bytes.data(), DWORD(bytes.size()), &got, nullptr) && got == bytes.size()));
 }
 
 bool WriteAt(HANDLE h, std::size_t at, const char* data, std::size_t n) {
@@ -119,7 +108,7 @@ bool EndAt(HANDLE h, std::size_t at) {
 // old bytes put back, when any step fails.
 bool Overwrite(HANDLE h, const std::string& bytes) {
   std::string old;
-  if (!ReadAll(h, old)) return false;
+  if (!ReadWholeFile(h, kMaxSettingsBytes, old)) return false;
   const std::size_t head = old.size() < bytes.size() ? old.size() : bytes.size();
   if (WriteAt(h, head, bytes.data() + head, bytes.size() - head) && WriteAt(h, 0, bytes.data(), head) &&
       EndAt(h, bytes.size()) && FlushFileBuffers(h))
@@ -163,13 +152,13 @@ TIniReplacement::~TIniReplacement() {
   if (!FCopy.empty()) DeleteFileA(FCopy.c_str());
 }
 
-void TIniReplacement::Failed() const { throw EError(FormatS("%s に書き込めません", FShownName)); }
+void TIniReplacement::Failed() const { CannotWrite(FShownName); }
 
-void TIniReplacement::Commit(const TStoredSettings& s) {
+void TIniReplacement::Commit(const TStoredSettings& s, const TProfile& copy) {
   // Whatever the profile calls still hold goes to the disk, and what they
   // read next comes from it.
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, FCopy.c_str());
-  if (!HoldsStoredSettings(s, TIniFile(FCopy))) Failed();
+  if (!HoldsStoredSettings(s, copy)) Failed();
   if (!FBeside) {
     OverwriteFile();
     return;
@@ -187,7 +176,7 @@ void TIniReplacement::OverwriteFile() const {
   std::string bytes;
   {
     const TFileHandle copy(CreateFileA(FCopy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!copy || !ReadAll(copy, bytes)) Failed();
+    if (!copy || !ReadWholeFile(copy, kMaxSettingsBytes, bytes)) Failed();
   }
   bool done;
   {

@@ -1,12 +1,22 @@
 // The settings file, reached only through the private-profile calls; nothing
 // is held open between two calls.
 #pragma once
-#include <cstdint>
+#include <cstddef>
 #include <string>
 
 #include "settings/StoredSettings.h"
 
 namespace sorvane {
+
+// Larger settings files are not read; the program writes a few kilobytes.
+constexpr std::size_t kMaxSettingsBytes = 16u << 20;
+
+// Raises EError "<fileName> に書き込めません".
+[[noreturn]] void CannotWrite(const std::string& fileName);
+
+// The file the profile calls take for name: a name without a folder is one
+// in the Windows folder.
+std::string ProfilePath(const std::string& name);
 
 class TIniFile : public TProfile {
  public:
@@ -36,12 +46,15 @@ class TIniFile : public TProfile {
 // Saving a settings file as one step. The writes go to a copy of the file
 // (hand-made sections and keys come along), which is read back and must
 // hold what was to be stored before it takes the file's place: a full disk
-// that cuts the copy, a failed save or one cut short leaves the old file
-// byte for byte. The copy lives beside the file and replaces it by a
-// rename. Where the folder takes no new file (a prepared file in a
-// protected folder) the copy lives in the temporary folder and its bytes go
-// over the file's own, those past the old end first, so that a disk too
-// full for them is found before any old byte is overwritten.
+// that cuts the copy or a save that fails leaves the old file byte for
+// byte. The copy lives beside the file and replaces it by a rename, so
+// that even a process ended in the middle of the save leaves the old file
+// or the new one, whole. Where the folder takes no new file (a prepared
+// file in a protected folder) the copy lives in the temporary folder and
+// its bytes go over the file's own, those past the old end first, so that
+// a disk too full for them is found before any old byte is overwritten;
+// there a process ended between those two writes, or the power lost, can
+// leave the old file's head before the new file's tail.
 class TIniReplacement {
  public:
   // Raises "<file> に書き込めません" when no copy can be made anywhere, or
@@ -52,10 +65,11 @@ class TIniReplacement {
   TIniReplacement& operator=(const TIniReplacement&) = delete;
   // Where the writes go.
   const std::string& Name() const { return FCopy; }
-  // Puts the copy in the file's place once it holds s as stored; raises
-  // "<file> に書き込めません" when it does not, or when the file cannot be
-  // replaced (held open by another program), leaving the file as it was.
-  void Commit(const TStoredSettings& s);
+  // Puts the copy in the file's place once it holds s as stored, read
+  // through copy (the way the writes went); raises "<file> に書き込めません"
+  // when it does not, or when the file cannot be replaced (held open by
+  // another program), leaving the file as it was.
+  void Commit(const TStoredSettings& s, const TProfile& copy);
 
  private:
   [[noreturn]] void Failed() const;

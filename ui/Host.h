@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
 #include "ui/Component.h"
 
 class THost {
@@ -67,11 +69,14 @@ class TModalScope {
 };
 
 // Runs f and sends any exception it raises to the error box: the boundary
-// of every handler run for a window message.
+// of every handler run for a window message. Memory that cannot be had is
+// told in the run-time's words, whichever allocation failed.
 template <class Fn>
 void Guarded(TObject* sender, Fn&& f) {
   try {
     f();
+  } catch (const std::bad_alloc&) {
+    Host->HandleException(sender, EError("ﾒﾓﾘが不足しています"));
   } catch (const std::exception& e) {
     Host->HandleException(sender, e);
   }

@@ -6,6 +6,7 @@
 
 #include "window/Unit1.h"
 #include "settings/Desktop.h"
+#include "settings/IniBytes.h"
 #include "settings/IniFile.h"
 #include "settings/Registry.h"
 
@@ -31,7 +32,7 @@ void TForm1::LoadSettings() {
   // rest of the load ends.
   ColorView->SetColor(GetSysColor(COLOR_BACKGROUND));
   StyleAsLoaded.reset();
-  const TStoredSettings stored = ReadStoredSettings(TIniFile(IniName));
+  const TStoredSettings stored = ReadStoredSettings(*OpenSettingsFile(IniName));
   // The names are Shift-JIS: under another ANSI code page they name no
   // file, and every entry stays for when the code page is Japanese again.
   const bool namesReadable = GetACP() == 932;
@@ -75,8 +76,9 @@ void TForm1::SaveSettings() {
   stored.Order = ChangeOrder();
   {  // written into a copy that replaces the file only when it holds them all
     TIniReplacement file(IniName);
-    WriteStoredSettings(stored, TIniFile(file.Name(), IniName));
-    file.Commit(stored);
+    const std::unique_ptr<TProfile> copy = OpenSettingsFile(file.Name(), IniName);
+    WriteStoredSettings(stored, *copy);
+    file.Commit(stored, *copy);
   }
 
   TDesktopValues desk;

@@ -53,7 +53,7 @@ struct TFakeProfile : TProfile {
   std::string ReadString(const char* section, const char* key, const char* def) const override {
     ++Reads;
     const auto it = Values.find({section, key});
-    return it == Values.end() ? def : it->second;
+    return it == Values.end() ? def : it->second.substr(0, 1023);  // the platform's 1024-byte buffer
   }
   bool HasSection(const char* section) const override {
     if (section == std::string("List") && SecondList) return true;
@@ -174,6 +174,8 @@ TEST(StoredSettings, ASectionReadGivesWhatReadingEachKeyGives) {
 }
 
 TEST(StoredSettings, FreqValuesTakeDefaultsAndClamps) {
+  // Longer than a one-key read gives: converted as cut to 1023 bytes.
+  const std::string zeros(1022, '0'), on = zeros + "01", min = zeros + "30", random = zeros + "-5";
   struct Case {
     const char *On, *Min, *Random;  // null: key missing
     bool AutoChange;
@@ -192,30 +194,34 @@ TEST(StoredSettings, FreqValuesTakeDefaultsAndClamps) {
       {"-0", "1441", "-2147483648", false, 1440, coNone},
       {"0x1", "-2147483648", "$FFFFFFFF", true, 1, coNone},
       {"1", "2147483647", "1", true, 1440, coRandom},
+      {on.c_str(), min.c_str(), random.c_str(), false, 3, coRandom},
   };
-  for (const Case& c : cases) {
-    TFakeProfile file;
-    if (c.On) file.Values[{"Freq", "On"}] = c.On;
-    if (c.Min) file.Values[{"Freq", "Min"}] = c.Min;
-    if (c.Random) file.Values[{"Freq", "Random"}] = c.Random;
-    const TStoredSettings s = ReadStoredSettings(file);
-    const std::string what = std::string(c.On ? c.On : "-") + "|" + (c.Min ? c.Min : "-") + "|" +
-                             (c.Random ? c.Random : "-");
-    EXPECT_EQ(s.AutoChange, c.AutoChange) << what;
-    EXPECT_EQ(s.Period, c.Period) << what;
-    EXPECT_EQ(s.Order, c.Order) << what;
-    EXPECT_TRUE(s.Paths.empty()) << what;
-  }
+  for (const Case& c : cases)
+    for (const bool whole : {true, false}) {
+      TFakeProfile file;
+      file.Whole = whole;
+      if (c.On) file.Values[{"Freq", "On"}] = c.On;
+      if (c.Min) file.Values[{"Freq", "Min"}] = c.Min;
+      if (c.Random) file.Values[{"Freq", "Random"}] = c.Random;
+      const TStoredSettings s = ReadStoredSettings(file);
+      const std::string what = std::string(c.On ? c.On : "-") + "|" + (c.Min ? c.Min : "-") + "|" +
+                               (c.Random ? c.Random : "-") + (whole ? " whole" : " key by key");
+      EXPECT_EQ(s.AutoChange, c.AutoChange) << what;
+      EXPECT_EQ(s.Period, c.Period) << what;
+      EXPECT_EQ(s.Order, c.Order) << what;
+      EXPECT_TRUE(s.Paths.empty()) << what;
+    }
 }
 
 TEST(StoredSettings, CountGivesTheEntryKeysReadUpToAThousand) {
+  const std::string cut = std::string(1021, '0') + "123";  // read as 12
   struct Case {
     const char* Count;  // null: missing
     std::size_t Keys;
   } cases[] = {
       {nullptr, 0}, {"", 0}, {"three", 0}, {"0", 0}, {"3", 3}, {"-2", 2}, {"73", 73}, {"100", 100},
       {"999", 999}, {"1000", 1000}, {"1001", 1000}, {"-1001", 1000}, {"5000", 1000},
-      {"2147483647", 1000}, {"-2147483648", 1000}, {"$7FFFFFFF", 1000}, {"$80000000", 1000},
+      {"2147483647", 1000}, {"-2147483648", 1000}, {"$7FFFFFFF", 1000}, {"$80000000", 1000}, {cut.c_str(), 12},
   };
   for (const Case& c : cases)
     for (const bool whole : {true, false}) {

@@ -5,6 +5,7 @@
 #include "picture/PictureFile.h"
 
 #include <cstring>
+#include <new>
 
 using testpics::Bmp24;
 using testpics::Render;
@@ -159,7 +160,15 @@ TEST_F(Preview, FailuresGoToTheErrorBoxAndKeepTheOldPicture) {
   TestPlatform().FileRead = nullptr;
   ASSERT_TRUE(OneBox("ﾌｧｲﾙ " + shrinking + " は開けません."));
   EXPECT_EQ(Info(), "原寸＝40×30");
-  EXPECT_EQ(Form->Candidates().Count(), int(std::size(cases)) + 3);
+
+  // Memory that cannot be had while the file is read is told as such.
+  TestPlatform().FileRead = [](HANDLE) { throw std::bad_alloc(); };
+  Boxes.clear();
+  Show(TempFile("nomemory.bmp", Bmp24(8, 8, 0, 0)));
+  TestPlatform().FileRead = nullptr;
+  ASSERT_TRUE(OneBox("ﾒﾓﾘが不足しています.", TBoxKind::Error));
+  EXPECT_EQ(Info(), "原寸＝40×30");
+  EXPECT_EQ(Form->Candidates().Count(), int(std::size(cases)) + 4);
 }
 
 TEST_F(Preview, AVanishedFileIsWarnedAboutAndLeavesTheList) {

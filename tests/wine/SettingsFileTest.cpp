@@ -1,9 +1,11 @@
 // The settings file beside the executable: what a load puts into the
 // controls, what a save writes, and that a save read back loses nothing.
+#include <cstring>
 #include <map>
 
 #include "Fixture.h"
 #include "settings/Desktop.h"
+#include "settings/IniBytes.h"
 #include "settings/IniFile.h"
 #include "settings/StoredSettings.h"
 
@@ -326,10 +328,32 @@ struct TKeyByKey : sorvane::TProfile {
   void EraseSection(const char* s) const override { File.EraseSection(s); }
 };
 
+// Every section of the file as the profile calls read it, in file order.
+std::string AsProfileReads(const std::string& path) {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+  std::string names(1 << 16, '\0'), all;
+  names.resize(GetPrivateProfileSectionNamesA(names.data(), DWORD(names.size()), path.c_str()));
+  for (const char* name = names.c_str(); *name; name += std::strlen(name) + 1) {
+    std::string lines;
+    sorvane::TIniFile(path).ReadSection(name, lines);
+    all += "[" + std::string(name) + "]" + lines;
+  }
+  return all;
+}
+
+void ExpectSame(const sorvane::TStoredSettings& a, const sorvane::TStoredSettings& b) {
+  EXPECT_EQ(a.Paths, b.Paths);
+  EXPECT_EQ(a.AutoChange, b.AutoChange);
+  EXPECT_EQ(a.Period, b.Period);
+  EXPECT_EQ(a.Order, b.Order);
+}
+
 }  // namespace
 
+// The way through the file's bytes, taken under other code pages, is held
+// to what the profile calls give under this one.
 TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
-  const std::string path = IniPath(), other = TempDir() + "\\KEYBYKEY.INI";
+  const std::string path = IniPath(), other = TempDir() + "\\KEYBYKEY.INI", bytes = TempDir() + "\\BYTES.INI";
   const sorvane::TIniFile file(path), keyByKey(other);
   const std::string jp = "C:\\\x95\x5C\x83\x5C\\\x94\x5C.bmp";  // 表ソ能
   const std::string files[] = {
@@ -353,15 +377,15 @@ TEST_F(SettingsFile, OneReadAndOneWritePerSectionGiveWhatTheKeyByKeyCallsGave) {
     SCOPED_TRACE(text);
     WriteIni(text, path);
     const sorvane::TStoredSettings whole = sorvane::ReadStoredSettings(file);
-    const sorvane::TStoredSettings byKey = sorvane::ReadStoredSettings(TKeyByKey(file));
-    EXPECT_EQ(whole.Paths, byKey.Paths);
-    EXPECT_EQ(whole.AutoChange, byKey.AutoChange);
-    EXPECT_EQ(whole.Period, byKey.Period);
-    EXPECT_EQ(whole.Order, byKey.Order);
+    ExpectSame(whole, sorvane::ReadStoredSettings(TKeyByKey(file)));
+    ExpectSame(whole, sorvane::ReadStoredSettings(*sorvane::OpenSettingsBytes(path)));
 
     WriteIni(text, other);
+    WriteIni(text, bytes);
     sorvane::WriteStoredSettings(saved, file);
     sorvane::WriteStoredSettings(saved, TKeyByKey(keyByKey));
+    sorvane::WriteStoredSettings(saved, *sorvane::OpenSettingsBytes(bytes));
     EXPECT_EQ(ReadIni(), ReadIni(other));
+    EXPECT_EQ(AsProfileReads(bytes), AsProfileReads(path));
   }
 }
