@@ -1,4 +1,4 @@
-// The preview's format choice by extension.
+// Picture files by name: the preview's format and the drop filter's rule.
 #include <gtest/gtest.h>
 
 #include "picture/FileKind.h"
@@ -23,4 +23,19 @@ TEST(FileKind, FormatByWholeExtensionIgnoringAsciiCase) {
   EXPECT_EQ(PictureFormatOf("bmp"), TPictureFormat::Unknown);
   EXPECT_EQ(PictureFormatOf("C:\\x.bmp\\pic"), TPictureFormat::Unknown);
   EXPECT_EQ(PictureFormatOf("C:\\表\\pic.jpg"), TPictureFormat::Unknown);
+}
+
+TEST(DropFilter, JudgesTheFourCharactersFromTheLastDot) {
+  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.BMP"));
+  EXPECT_TRUE(HasBmpExtension("C:\\P\\pic.bmp"));
+  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.Bmp"));
+  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.TXT.BMP"));
+  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.BMPX"));
+  EXPECT_TRUE(HasBmpExtension("C:\\OLD.BMP\\PIC"));
+  EXPECT_FALSE(HasBmpExtension("C:\\OLD.PICS\\PIC"));
+  EXPECT_FALSE(HasBmpExtension("C:\\P\\PIC.BMP.TXT"));
+  EXPECT_FALSE(HasBmpExtension("C:\\P\\PIC"));
+  EXPECT_FALSE(HasBmpExtension("C:\\P\\PIC.BM"));
+  EXPECT_FALSE(HasBmpExtension("PIC"));
+  EXPECT_FALSE(HasBmpExtension("C:\\表\\PIC.B"));
 }
