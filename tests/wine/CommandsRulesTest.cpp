@@ -1,10 +1,21 @@
-// The control state rules: every display style with both check marks and
-// both orders, and the "選択画像" position-0 rule.
+// The control state rules: each row of the resulting-state table in the real
+// window, and the "選択画像" position-0 rule.
+#include <initializer_list>
+
 #include "Fixture.h"
+#include "tests/host/ControlRulesTable.h"
 
 namespace {
 
 bool On(TWinControl* c) { return IsWindowEnabled(c->Handle()) != 0; }
+
+// One field of the state, shown by several controls that must agree.
+bool Shown(const char* field, std::initializer_list<bool> facets) {
+  for (bool f : facets) {
+    EXPECT_EQ(f, *facets.begin()) << field;
+  }
+  return *facets.begin();
+}
 
 }  // namespace
 
@@ -15,62 +26,68 @@ class CommandsRules : public SorvaneTest {
     SetDesktopValue("Wallpaper", "");
     CreateForm();
   }
+  // The state the window shows, read from its controls; the origin typed
+  // before is "12", "-34".
+  sorvane::TControlState Read(std::int32_t selectedBefore) {
+    sorvane::TControlState s;
+    s.ListEnabled = On(Form->ListBox);
+    const bool blank = Form->BmpInfo->Caption() == " ";
+    s.Deselect = blank && Form->Candidates().Selected() == -1;
+    EXPECT_TRUE(s.Deselect || (!blank && Form->Candidates().Selected() == selectedBefore))
+        << "the selection and the preview are both cleared or both kept";
+    s.DelEnabled = On(Form->DelBtn);
+    s.ClrEnabled = On(Form->ClrBtn);
+    s.SetBaseChecked = Shown("SetBase", {Form->SetBase->Checked(),
+                                         SendMessageA(Form->SetBase->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED});
+    s.SetBaseEnabled = On(Form->SetBase);
+    s.AutoChgChecked = Shown("AutoChg", {Form->AutoChg->Checked(),
+                                         SendMessageA(Form->AutoChg->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED});
+    s.AutoChgEnabled = On(Form->AutoChg);
+    const bool kept = Form->OrgX->Text() == "12" && Form->OrgY->Text() == "-34";
+    const bool zero = Form->OrgX->Text() == "0" && Form->OrgY->Text() == "0";
+    s.OriginOn = Shown("origin", {On(Form->OrgX), On(Form->OrgY), kept, !zero});
+    for (TLabel* bracket : {Form->LKakko, Form->Kanma, Form->RKakko})
+      Shown(bracket->Name().c_str(), {s.OriginOn, bracket->Font().Color == clWindowText,
+                                      bracket->Font().Color != clInactiveCaption});
+    s.ConfigEnabled = Shown("config", {On(Form->TabConfig), On(Form->ChgMode), On(Form->ChgMode->Button(0)),
+                                       On(Form->FreqView), On(Form->Freq)});
+    s.PopSendEnabled = Form->PopSend->Enabled();
+    const UINT rew = GetMenuState(Form->PopMenu->Handle(), 1, MF_BYPOSITION);
+    s.PopRewEnabled = Shown("PopRew", {Form->PopRew->Enabled(), (rew & MF_GRAYED) == 0});
+    s.PopPauseEnabled = Form->PopPause->Enabled();
+    return s;
+  }
 };
 
 TEST_F(CommandsRules, ResultingStateForEveryStyleOriginAndAutomaticChange) {
-  for (int style = 0; style < 4; ++style)
-    for (int setBase = 0; setBase < 2; ++setBase)
-      for (int autoChg = 0; autoChg < 2; ++autoChg)
-        for (int order = 0; order < 2; ++order) {
-          SCOPED_TRACE("style " + std::to_string(style) + " SetBase " + std::to_string(setBase) + " AutoChg " +
-                       std::to_string(autoChg) + " order " + std::to_string(order));
-          // Start from an open state with an origin typed in and a selection.
-          Form->DispType->SetItemIndex(1);
-          Form->ClearCandidates();
-          Form->AddCandidate("C:\\A.BMP");
-          Form->AddCandidate("C:\\B.BMP");
-          Form->SelectCandidate(1);
-          Form->SetBase->SetChecked(false);
-          Form->AutoChg->SetChecked(false);
-          Form->ChgMode->SetItemIndex(order);
-          Form->SetBase->SetChecked(true);
-          Form->OrgX->SetText("12");
-          Form->OrgY->SetText("-34");
-          Form->SetBase->SetChecked(setBase != 0);
-          Form->AutoChg->SetChecked(autoChg != 0);
-          Form->DispType->SetItemIndex(style);  // its click runs the rules
+  for (const rules_table::TRow& row : rules_table::kRows) {
+    const sorvane::TRuleInput& in = row.In;
+    SCOPED_TRACE(rules_table::Describe(in));
+    // Reach the row from another style, with an origin typed in: the last
+    // step is the user's choice of the row's style, whose click runs the rules.
+    Form->DispType->SetItemIndex(in.Style == sorvane::dsCenter ? sorvane::dsTile : sorvane::dsCenter);
+    Form->ClearCandidates();
+    for (int i = 0; i < in.Count; ++i) Form->AddCandidate("C:\\" + std::to_string(i) + ".BMP");
+    Form->SelectCandidate(in.Selected);
+    Form->SetBase->SetChecked(false);
+    Form->AutoChg->SetChecked(false);
+    Form->ChgMode->SetItemIndex(in.Order);
+    Form->SetBase->SetChecked(true);
+    Form->OrgX->SetText("12");
+    Form->OrgY->SetText("-34");
+    Form->SetBase->SetChecked(in.Origin);
+    Form->AutoChg->SetChecked(in.AutoChange);
+    Form->BmpInfo->SetCaption("原寸＝1×1");
+    Form->DispType->SetItemIndex(in.Style);
 
-          const bool none = style == 0;
-          const bool origin = !none && setBase;
-          const bool automatic = !none && autoChg;
-          // Which controls take input; the last four are never touched by the rules.
-          const std::pair<TWinControl*, bool> enabled[] = {
-              {Form->ListBox, !none},      {Form->DelBtn, !none},
-              {Form->ClrBtn, !none},       {Form->SetBase, style == 1},
-              {Form->OrgX, origin},        {Form->OrgY, origin},
-              {Form->AutoChg, !none},      {Form->TabConfig, automatic},
-              {Form->ChgMode, automatic},  {Form->ChgMode->Button(0), automatic},
-              {Form->FreqView, automatic}, {Form->Freq, automatic},
-              {Form->BtnOK, true},         {Form->BtnCancel, true},
-              {Form->ColChgBtn, true},     {Form->ColorView, false}};
-          for (const auto& [control, on] : enabled) EXPECT_EQ(On(control), on) << control->Name();
-          EXPECT_EQ(Form->Candidates().Selected(), none ? -1 : 1);
-          EXPECT_EQ(Form->SetBase->Checked(), origin);
-          EXPECT_EQ(SendMessageA(Form->SetBase->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED, origin);
-          EXPECT_EQ(Form->OrgX->Text(), origin ? "12" : "0");
-          EXPECT_EQ(Form->OrgY->Text(), origin ? "-34" : "0");
-          for (TLabel* bracket : {Form->LKakko, Form->Kanma, Form->RKakko})
-            EXPECT_EQ(bracket->Font().Color, origin ? clWindowText : clInactiveCaption) << bracket->Name();
-          EXPECT_EQ(Form->AutoChg->Checked(), automatic);
-          EXPECT_EQ(Form->PopSend->Enabled(), automatic);
-          EXPECT_EQ(Form->PopPause->Enabled(), automatic);
-          EXPECT_EQ(Form->PopRew->Enabled(), automatic && order == 0);
-          const UINT rew = GetMenuState(Form->PopMenu->Handle(), 1, MF_BYPOSITION);
-          EXPECT_EQ((rew & MF_GRAYED) == 0, automatic && order == 0);
-          EXPECT_TRUE(Form->PopQuit->Enabled());
-          EXPECT_EQ(Form->ChgMode->ItemIndex(), order);
-          EXPECT_EQ(Form->DispType->ItemIndex(), style);
-        }
+    EXPECT_EQ(rules_table::Words(Read(in.Selected)), row.Want);
+    // Never touched by the rules.
+    for (TWinControl* c : {Form->BtnOK, Form->BtnCancel, Form->ColChgBtn}) EXPECT_TRUE(On(c)) << c->Name();
+    EXPECT_FALSE(On(Form->ColorView));
+    EXPECT_TRUE(Form->PopQuit->Enabled());
+    EXPECT_EQ(Form->ChgMode->ItemIndex(), in.Order);
+    EXPECT_EQ(Form->DispType->ItemIndex(), in.Style);
+  }
   EXPECT_FALSE(Form->Timer->Enabled());
   EXPECT_TRUE(Boxes.empty());
 }
