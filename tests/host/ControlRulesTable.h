@@ -58,10 +58,4 @@ inline std::string Words(const TControlState& s) {
   return out;
 }
 
-inline std::string Describe(const TRuleInput& in) {
-  return "style " + std::to_string(in.Style) + " SetBase " + std::to_string(in.Origin) + " AutoChg " +
-         std::to_string(in.AutoChange) + " order " + std::to_string(in.Order) + " count " +
-         std::to_string(in.Count) + " selected " + std::to_string(in.Selected);
-}
-
 }  // namespace rules_table

@@ -6,5 +6,5 @@
 
 TEST(ControlRules, EveryStyleWithItsCheckMarksAndTheReachableLists) {
   for (const rules_table::TRow& row : rules_table::kRows)
-    EXPECT_EQ(rules_table::Words(sorvane::DecideControls(row.In)), row.Want) << rules_table::Describe(row.In);
+    EXPECT_EQ(rules_table::Words(sorvane::DecideControls(row.In)), row.Want) << "row " << &row - rules_table::kRows;
 }

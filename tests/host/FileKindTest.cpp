@@ -1,6 +1,8 @@
 // Picture files by name: the preview's format and the drop filter's rule.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "picture/FileKind.h"
 
 using namespace sorvane;
@@ -26,16 +28,11 @@ TEST(FileKind, FormatByWholeExtensionIgnoringAsciiCase) {
 }
 
 TEST(DropFilter, JudgesTheFourCharactersFromTheLastDot) {
-  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.BMP"));
-  EXPECT_TRUE(HasBmpExtension("C:\\P\\pic.bmp"));
-  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.Bmp"));
-  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.TXT.BMP"));
-  EXPECT_TRUE(HasBmpExtension("C:\\P\\PIC.BMPX"));
-  EXPECT_TRUE(HasBmpExtension("C:\\OLD.BMP\\PIC"));
-  EXPECT_FALSE(HasBmpExtension("C:\\OLD.PICS\\PIC"));
-  EXPECT_FALSE(HasBmpExtension("C:\\P\\PIC.BMP.TXT"));
-  EXPECT_FALSE(HasBmpExtension("C:\\P\\PIC"));
-  EXPECT_FALSE(HasBmpExtension("C:\\P\\PIC.BM"));
-  EXPECT_FALSE(HasBmpExtension("PIC"));
-  EXPECT_FALSE(HasBmpExtension("C:\\表\\PIC.B"));
+  const std::pair<const char*, bool> cases[] = {
+      {"C:\\P\\PIC.BMP", true},      {"C:\\P\\pic.bmp", true},       {"C:\\P\\PIC.Bmp", true},
+      {"C:\\P\\PIC.TXT.BMP", true},  {"C:\\P\\PIC.BMPX", true},      {"C:\\OLD.BMP\\PIC", true},
+      {"C:\\OLD.PICS\\PIC", false},  {"C:\\P\\PIC.BMP.TXT", false},  {"C:\\P\\PIC", false},
+      {"C:\\P\\PIC.BM", false},      {"PIC", false},                 {"C:\\表\\PIC.B", false},
+  };
+  for (const auto& [name, bmp] : cases) EXPECT_EQ(HasBmpExtension(name), bmp) << name;
 }
