@@ -89,17 +89,14 @@ HWND MakeWindow(const char* cls, const char* caption) {
 }
 
 // The guard's check, served by this thread while the other process searches.
+// A start that makes its main window has passed the guard and goes on.
 bool StartEndsWithin(const std::string& folder, DWORD ms) {
   TSorvaneProcess p;
   if (!p.Start(folder)) return false;
+  const auto ended = [&] { return WaitForSingleObject(p.Process(), 0) == WAIT_OBJECT_0; };
+  WaitFor([&] { return ended() || p.MainWindow(); }, ms);
   DWORD code = 1;
-  const bool ended = WaitFor([&] { return WaitForSingleObject(p.Process(), 0) == WAIT_OBJECT_0; }, ms);
-  if (ended) {
-    GetExitCodeProcess(p.Process(), &code);
-    return code == 0;
-  }
-  p.Kill();
-  return false;
+  return ended() && GetExitCodeProcess(p.Process(), &code) && code == 0;
 }
 }  // namespace
 
@@ -112,6 +109,11 @@ TEST(SingleInstance, AnyApplicationWindowCaptionedExactlySorvaneBlocks) {
   HWND starting = MakeWindow("TApplication", "Sorvane・起動中");
   EXPECT_FALSE(StartEndsWithin(folder, 4000));
   DestroyWindow(starting);
+  // Nor does another program's window captioned exactly so (an Explorer
+  // window on a folder named Sorvane).
+  HWND folderWindow = MakeWindow("CabinetWClass", "Sorvane");
+  EXPECT_FALSE(StartEndsWithin(folder, 4000));
+  DestroyWindow(folderWindow);
   HWND blocker = MakeWindow("TApplication", "Sorvane");
   EXPECT_TRUE(StartEndsWithin(folder, 10000));
   DestroyWindow(blocker);

@@ -1,6 +1,7 @@
-// The control state rules: every display style with both check marks and
-// both orders, and the "選択画像" position-0 rule.
+// The control state rules: each row of the resulting-state table in the real
+// window, and the "選択画像" position-0 rule.
 #include "Fixture.h"
+#include "tests/host/ControlRulesTable.h"
 
 namespace {
 
@@ -15,62 +16,60 @@ class CommandsRules : public SorvaneTest {
     SetDesktopValue("Wallpaper", "");
     CreateForm();
   }
+  // The state the window shows. The controls that show one field agree; the
+  // origin typed before ("12", "-34") is kept or "0".
+  sorvane::TControlState Read(std::int32_t selectedBefore) {
+    const bool blank = Form->BmpInfo->Caption() == " ", origin = On(Form->OrgX), config = On(Form->TabConfig);
+    EXPECT_EQ(Form->Candidates().Selected(), blank ? -1 : selectedBefore) << "cleared with the preview";
+    EXPECT_EQ(On(Form->OrgY), origin);
+    EXPECT_EQ(Form->OrgX->Text() + " " + Form->OrgY->Text(), origin ? "12 -34" : "0 0");
+    for (TLabel* l : {Form->LKakko, Form->Kanma, Form->RKakko})
+      EXPECT_EQ(l->Font().Color, origin ? clWindowText : clInactiveCaption) << l->Name();
+    TWinControl* const configs[] = {Form->ChgMode, Form->ChgMode->Button(0), Form->FreqView, Form->Freq};
+    for (TWinControl* c : configs) EXPECT_EQ(On(c), config) << c->Name();
+    for (TCheckBox* box : {Form->SetBase, Form->AutoChg})
+      EXPECT_EQ(SendMessageA(box->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED, box->Checked()) << box->Name();
+    const UINT rew = GetMenuState(Form->PopMenu->Handle(), 1, MF_BYPOSITION);
+    EXPECT_EQ((rew & MF_GRAYED) == 0, Form->PopRew->Enabled());
+    return {.ListEnabled = On(Form->ListBox), .Deselect = blank, .DelEnabled = On(Form->DelBtn),
+            .ClrEnabled = On(Form->ClrBtn), .SetBaseChecked = Form->SetBase->Checked(),
+            .SetBaseEnabled = On(Form->SetBase), .AutoChgChecked = Form->AutoChg->Checked(),
+            .AutoChgEnabled = On(Form->AutoChg), .OriginOn = origin, .ConfigEnabled = config,
+            .PopSendEnabled = Form->PopSend->Enabled(), .PopRewEnabled = Form->PopRew->Enabled(),
+            .PopPauseEnabled = Form->PopPause->Enabled()};
+  }
 };
 
 TEST_F(CommandsRules, ResultingStateForEveryStyleOriginAndAutomaticChange) {
-  for (int style = 0; style < 4; ++style)
-    for (int setBase = 0; setBase < 2; ++setBase)
-      for (int autoChg = 0; autoChg < 2; ++autoChg)
-        for (int order = 0; order < 2; ++order) {
-          SCOPED_TRACE("style " + std::to_string(style) + " SetBase " + std::to_string(setBase) + " AutoChg " +
-                       std::to_string(autoChg) + " order " + std::to_string(order));
-          // Start from an open state with an origin typed in and a selection.
-          Form->DispType->SetItemIndex(1);
-          Form->ClearCandidates();
-          Form->AddCandidate("C:\\A.BMP");
-          Form->AddCandidate("C:\\B.BMP");
-          Form->SelectCandidate(1);
-          Form->SetBase->SetChecked(false);
-          Form->AutoChg->SetChecked(false);
-          Form->ChgMode->SetItemIndex(order);
-          Form->SetBase->SetChecked(true);
-          Form->OrgX->SetText("12");
-          Form->OrgY->SetText("-34");
-          Form->SetBase->SetChecked(setBase != 0);
-          Form->AutoChg->SetChecked(autoChg != 0);
-          Form->DispType->SetItemIndex(style);  // its click runs the rules
+  for (const rules_table::TRow& row : rules_table::kRows) {
+    const sorvane::TRuleInput& in = row.In;
+    SCOPED_TRACE("row " + std::to_string(&row - rules_table::kRows));
+    // Reach the row from another style, with an origin typed in: the last
+    // step is the user's choice of the row's style, whose click runs the rules.
+    Form->DispType->SetItemIndex(in.Style == sorvane::dsCenter ? sorvane::dsTile : sorvane::dsCenter);
+    Form->ClearCandidates();
+    for (int i = 0; i < in.Count; ++i) Form->AddCandidate("C:\\" + std::to_string(i) + ".BMP");
+    Form->SelectCandidate(in.Selected);
+    Form->SetBase->SetChecked(false);
+    Form->AutoChg->SetChecked(false);
+    Form->ChgMode->SetItemIndex(in.Order);
+    Form->SetBase->SetChecked(true);
+    Form->OrgX->SetText("12");
+    Form->OrgY->SetText("-34");
+    Form->SetBase->SetChecked(in.Origin);
+    EXPECT_TRUE(in.Origin || Form->OrgX->Text() == "0") << "unchecking puts 0 back at once";
+    Form->AutoChg->SetChecked(in.AutoChange);
+    Form->BmpInfo->SetCaption("原寸＝1×1");
+    Form->DispType->SetItemIndex(in.Style);
 
-          const bool none = style == 0;
-          const bool origin = !none && setBase;
-          const bool automatic = !none && autoChg;
-          // Which controls take input; the last four are never touched by the rules.
-          const std::pair<TWinControl*, bool> enabled[] = {
-              {Form->ListBox, !none},      {Form->DelBtn, !none},
-              {Form->ClrBtn, !none},       {Form->SetBase, style == 1},
-              {Form->OrgX, origin},        {Form->OrgY, origin},
-              {Form->AutoChg, !none},      {Form->TabConfig, automatic},
-              {Form->ChgMode, automatic},  {Form->ChgMode->Button(0), automatic},
-              {Form->FreqView, automatic}, {Form->Freq, automatic},
-              {Form->BtnOK, true},         {Form->BtnCancel, true},
-              {Form->ColChgBtn, true},     {Form->ColorView, false}};
-          for (const auto& [control, on] : enabled) EXPECT_EQ(On(control), on) << control->Name();
-          EXPECT_EQ(Form->Candidates().Selected(), none ? -1 : 1);
-          EXPECT_EQ(Form->SetBase->Checked(), origin);
-          EXPECT_EQ(SendMessageA(Form->SetBase->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED, origin);
-          EXPECT_EQ(Form->OrgX->Text(), origin ? "12" : "0");
-          EXPECT_EQ(Form->OrgY->Text(), origin ? "-34" : "0");
-          for (TLabel* bracket : {Form->LKakko, Form->Kanma, Form->RKakko})
-            EXPECT_EQ(bracket->Font().Color, origin ? clWindowText : clInactiveCaption) << bracket->Name();
-          EXPECT_EQ(Form->AutoChg->Checked(), automatic);
-          EXPECT_EQ(Form->PopSend->Enabled(), automatic);
-          EXPECT_EQ(Form->PopPause->Enabled(), automatic);
-          EXPECT_EQ(Form->PopRew->Enabled(), automatic && order == 0);
-          const UINT rew = GetMenuState(Form->PopMenu->Handle(), 1, MF_BYPOSITION);
-          EXPECT_EQ((rew & MF_GRAYED) == 0, automatic && order == 0);
-          EXPECT_TRUE(Form->PopQuit->Enabled());
-          EXPECT_EQ(Form->ChgMode->ItemIndex(), order);
-          EXPECT_EQ(Form->DispType->ItemIndex(), style);
-        }
+    EXPECT_EQ(rules_table::Words(Read(in.Selected)), row.Want);
+    // Never touched by the rules.
+    for (TWinControl* c : {Form->BtnOK, Form->BtnCancel, Form->ColChgBtn}) EXPECT_TRUE(On(c)) << c->Name();
+    EXPECT_FALSE(On(Form->ColorView));
+    EXPECT_TRUE(Form->PopQuit->Enabled());
+    EXPECT_EQ(Form->ChgMode->ItemIndex(), in.Order);
+    EXPECT_EQ(Form->DispType->ItemIndex(), in.Style);
+  }
   EXPECT_FALSE(Form->Timer->Enabled());
   EXPECT_TRUE(Boxes.empty());
 }
@@ -83,7 +82,6 @@ TEST_F(CommandsRules, NoWallpaperClearsThePreviewAndKeepsTheTimer) {
   Form->DispType->SetItemIndex(0);
   EXPECT_EQ(Form->BmpInfo->Caption(), " ");
   EXPECT_EQ(Form->ImgView->Picture().Kind(), TGraphicKind::Bitmap);
-  EXPECT_FALSE(Form->AutoChg->Checked());
   EXPECT_TRUE(Form->Timer->Enabled());
 }
 
@@ -91,10 +89,6 @@ TEST_F(CommandsRules, DeleteButtonFollowsPositionZeroNotNoSelection) {
   Form->DispType->SetItemIndex(1);
   Form->AddCandidate("C:\\A.BMP");
   Form->AddCandidate("C:\\B.BMP");
-  Form->UpdateControls();
-  EXPECT_TRUE(On(Form->DelBtn)) << "no selection";
-  EXPECT_TRUE(On(Form->ClrBtn));
-
   Form->SelectCandidate(0);
   Form->SetBase->SetChecked(true);  // a click on SetBase runs the rules
   EXPECT_FALSE(On(Form->DelBtn)) << "first entry selected";
@@ -109,25 +103,4 @@ TEST_F(CommandsRules, DeleteButtonFollowsPositionZeroNotNoSelection) {
   Form->SelectCandidate(0);
   Form->AutoChg->SetChecked(true);
   EXPECT_TRUE(On(Form->DelBtn));
-
-  Form->ClearCandidates();
-  Form->UpdateControls();
-  EXPECT_FALSE(On(Form->ClrBtn));
-  EXPECT_TRUE(On(Form->DelBtn));
-}
-
-TEST_F(CommandsRules, OtherStylesKeepTheOriginWhileDisablingItsCheckBox) {
-  Form->DispType->SetItemIndex(1);
-  Form->SetBase->SetChecked(true);
-  Form->OrgX->SetText("5");
-  Form->DispType->SetItemIndex(2);
-  EXPECT_FALSE(On(Form->SetBase));
-  EXPECT_TRUE(Form->SetBase->Checked());
-  EXPECT_TRUE(On(Form->OrgX));
-  EXPECT_EQ(Form->OrgX->Text(), "5");
-  // Unchecking puts "0" back at once.
-  Form->DispType->SetItemIndex(1);
-  Form->SetBase->SetChecked(false);
-  EXPECT_EQ(Form->OrgX->Text(), "0");
-  EXPECT_FALSE(On(Form->OrgX));
 }

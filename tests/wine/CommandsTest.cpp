@@ -106,6 +106,15 @@ TEST_F(Commands, ExecuteTakesTheListPositionInListOrderOnly) {
   Form->BtnOKClick(nullptr);
   EXPECT_EQ(Form->ListPos, 5);
   EXPECT_FALSE(Form->PopRew->Enabled());
+
+  // An Execute whose save fails (the file held by an editor) moves nothing.
+  Form->ChgMode->SetItemIndex(0);
+  HANDLE holder = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  SendMessageA(Form->BtnOK->Handle(), BM_CLICK, 0, 0);
+  Pump();
+  CloseHandle(holder);
+  EXPECT_TRUE(OneBox(IniPath() + " に書き込めません.", TBoxKind::Error));
+  EXPECT_EQ(Form->ListPos, 5);
 }
 
 TEST_F(Commands, ExecuteWithAutomaticChangeOnKeepsTheRunningInterval) {

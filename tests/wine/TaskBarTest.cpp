@@ -382,9 +382,14 @@ TEST_F(TaskBarForm, AnIconTheShellRefusedIsAddedAgainUntilItIsThere) {
   modifyAnswer = TRUE;
   SendMessageA(tray, created, 0, 0);
   EXPECT_EQ(sentWithin2s(), std::vector<DWORD>{});
-  // Switched off while the shell refuses: trying ends with it.
+  // A new shell that refuses both: the icon shown before is forgotten, and
+  // trying starts again as at start.
   modifyAnswer = FALSE;
+  Shell.Clear();
   SendMessageA(tray, created, 0, 0);
+  EXPECT_EQ(Shell.Messages(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
+  EXPECT_EQ(sentWithin2s(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
+  // Switched off while the shell refuses: trying ends with it.
   Form->TaskBar->SetEnableTaskTray(false);
   EXPECT_EQ(sentWithin2s(), std::vector<DWORD>{});
   TestPlatform().ShellAnswer = nullptr;
