@@ -8,10 +8,12 @@ TEST(StartUp, ComesToRestHiddenWithItsApplicationWindowAndTray) {
   ASSERT_TRUE(p.Launch(TSorvaneProcess::PrepareFolder("start")));
   HWND app = p.AppWindow();
   EXPECT_EQ(WindowText(app), "Sorvane");
-  RECT r;
-  GetWindowRect(app, &r);
-  EXPECT_EQ(r.right - r.left, 0);
-  EXPECT_EQ(r.bottom - r.top, 0);
+  // Zero size when restored (a minimised window reports the icon's size).
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  ASSERT_TRUE(GetWindowPlacement(app, &wp));
+  EXPECT_EQ(wp.rcNormalPosition.right - wp.rcNormalPosition.left, 0);
+  EXPECT_EQ(wp.rcNormalPosition.bottom - wp.rcNormalPosition.top, 0);
   // The taskbar button is there, minimised; no window is visible.
   EXPECT_TRUE(WaitFor([&] { return IsIconic(app) != 0; }, 5000));
   EXPECT_TRUE(IsWindowVisible(app));
