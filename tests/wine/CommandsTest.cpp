@@ -70,6 +70,19 @@ class Commands : public SorvaneTest {
     CentredDesktop(pics.empty() ? "" : pics[0]);
     CreateForm();
   }
+  // A left press on the tray icon as the shell sends it.
+  void TrayPress() {
+    SendMessageA(Form->TaskBar->Window(), WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
+    Pump();
+  }
+  // As at start, then opened for good: the first press's showing paints and
+  // goes back to the tray.
+  void Open() {
+    ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
+    TrayPress();
+    UpdateWindow(Form->Handle());
+    TrayPress();
+  }
   bool InTray() const {
     return App->IsIconic() && !IsWindowVisible(App->Handle()) && !Form->IsVisible() && !Form->TaskBar->EnableTaskBar();
   }
@@ -281,6 +294,46 @@ TEST_F(Commands, FirstPaintHidesToTheTrayAndALeftClickReopens) {
   EXPECT_FALSE(App->IsIconic());
   EXPECT_EQ(GetFocus(), Form->BtnCancel->Handle());
   EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Commands, AWindowLeftOffEveryScreenComesBackCentredOnePartlyOnStays) {
+  Prepare({}, "On=0\r\n");
+  Open();
+  const struct {
+    int X, Y;
+    bool Centred;
+  } cases[] = {{1700, 1200, true}, {GetSystemMetrics(SM_CXSCREEN) - 40, 200, false}};
+  for (const auto& c : cases) {
+    SetWindowPos(Form->Handle(), nullptr, c.X, c.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Form->GoToTray();
+    TrayPress();
+    RECT r;
+    GetWindowRect(Form->Handle(), &r);
+    if (c.Centred) {
+      EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+      EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    } else {
+      EXPECT_EQ(r.left, c.X);
+      EXPECT_EQ(r.top, c.Y);
+    }
+  }
+}
+
+TEST_F(Commands, ATrayPressBringsTheOpenWindowCoveredByAnotherToTheFront) {
+  Prepare({}, "On=0\r\n");
+  Open();
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                               GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+  Form->PageControl->SetActivePageIndex(1);
+  TrayPress();
+  EXPECT_EQ(GetForegroundWindow(), Form->Handle());
+  bool above = false;
+  for (HWND w = GetWindow(other, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) above |= w == Form->Handle();
+  EXPECT_TRUE(above);
+  EXPECT_EQ(Form->PageControl->ActivePageIndex(), 0);
+  DestroyWindow(other);
 }
 
 TEST_F(Commands, AnErrorWhileTheMainWindowIsMadeIsShownAndEndsTheStart) {
