@@ -70,18 +70,11 @@ class Commands : public SorvaneTest {
     CentredDesktop(pics.empty() ? "" : pics[0]);
     CreateForm();
   }
-  // A left press on the tray icon as the shell sends it.
+  // A left press on the tray icon as the shell sends it. The first one after
+  // a start as below shows the window for its first paint, which sends it back.
   void TrayPress() {
     SendMessageA(Form->TaskBar->Window(), WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
     Pump();
-  }
-  // As at start, then opened for good: the first press's showing paints and
-  // goes back to the tray.
-  void Open() {
-    ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
-    TrayPress();
-    UpdateWindow(Form->Handle());
-    TrayPress();
   }
   bool InTray() const {
     return App->IsIconic() && !IsWindowVisible(App->Handle()) && !Form->IsVisible() && !Form->TaskBar->EnableTaskBar();
@@ -298,42 +291,55 @@ TEST_F(Commands, FirstPaintHidesToTheTrayAndALeftClickReopens) {
 
 TEST_F(Commands, AWindowLeftOffEveryScreenComesBackCentredOnePartlyOnStays) {
   Prepare({}, "On=0\r\n");
-  Open();
-  const struct {
-    int X, Y;
-    bool Centred;
-  } cases[] = {{1700, 1200, true}, {GetSystemMetrics(SM_CXSCREEN) - 40, 200, false}};
+  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  const struct { int X, Y; bool Centred; } cases[] = {{1700, 1200, true}, {cx - 40, 200, false}};
+  ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
+  TrayPress();
   for (const auto& c : cases) {
     SetWindowPos(Form->Handle(), nullptr, c.X, c.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Form->GoToTray();
     TrayPress();
     RECT r;
     GetWindowRect(Form->Handle(), &r);
-    if (c.Centred) {
-      EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-      EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    } else {
-      EXPECT_EQ(r.left, c.X);
-      EXPECT_EQ(r.top, c.Y);
-    }
+    EXPECT_TRUE(Form->IsVisible());
+    EXPECT_NEAR(r.left + r.right, c.Centred ? cx : 2 * c.X + r.right - r.left, 2) << c.X;
+    EXPECT_NEAR(r.top + r.bottom, c.Centred ? cy : 2 * c.Y + r.bottom - r.top, 2) << c.X;
+    Form->GoToTray();
   }
 }
 
 TEST_F(Commands, ATrayPressBringsTheOpenWindowCoveredByAnotherToTheFront) {
   Prepare({}, "On=0\r\n");
-  Open();
-  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                               GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, nullptr);
+  ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
+  TrayPress();
+  TrayPress();
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   ASSERT_EQ(GetForegroundWindow(), other);
-  Form->PageControl->SetActivePageIndex(1);
   TrayPress();
   EXPECT_EQ(GetForegroundWindow(), Form->Handle());
   bool above = false;
   for (HWND w = GetWindow(other, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) above |= w == Form->Handle();
   EXPECT_TRUE(above);
-  EXPECT_EQ(Form->PageControl->ActivePageIndex(), 0);
   DestroyWindow(other);
+}
+
+TEST_F(Commands, MinimiseAndRestoreTouchTheDesktopsAnimationOnlyWhereTheWindowsOwnSwitchFails) {
+  Prepare({}, "On=0\r\n");
+  std::string calls;  // G(et) or S(et) and iMinAnimate; the user has the animation on
+  TestPlatform().Animation = [&](UINT action, ANIMATIONINFO& ai) {
+    if (action == SPI_GETANIMATION) ai.iMinAnimate = 1;
+    calls += (action == SPI_GETANIMATION ? "G" : "S") + std::to_string(ai.iMinAnimate);
+  };
+  for (bool own : {true, false}) {
+    calls.clear();
+    TestPlatform().WindowAnimation = [&](HWND w) { return w == App->Handle() && own; };
+    App->Minimize();
+    App->Restore();
+    EXPECT_FALSE(App->IsIconic());
+    EXPECT_EQ(calls, own ? "" : "G1S0S1G1S0S1");
+  }
+  TestPlatform().WindowAnimation = nullptr;
+  TestPlatform().Animation = nullptr;
 }
 
 TEST_F(Commands, AnErrorWhileTheMainWindowIsMadeIsShownAndEndsTheStart) {
