@@ -18,17 +18,25 @@ const char kAppClass[] = "TApplication";
 }  // namespace
 
 void ShowWinNoAnimate(HWND wnd, int cmdShow) {
+  sorvane::TPlatform& platform = sorvane::Platform();
+  // The desktop-wide switch is the last resort: a process ended between its
+  // two writes leaves the whole session without the animation, and every
+  // other program loses it meanwhile.
+  if (platform.NoWindowAnimation(wnd)) {
+    ShowWindow(wnd, cmdShow);
+    return;
+  }
   ANIMATIONINFO ai{sizeof ai, 0};
-  SystemParametersInfoA(SPI_GETANIMATION, sizeof ai, &ai, 0);
+  platform.DesktopAnimation(SPI_GETANIMATION, ai);
   const int was = ai.iMinAnimate;
   if (was) {
     ai.iMinAnimate = 0;
-    SystemParametersInfoA(SPI_SETANIMATION, sizeof ai, &ai, 0);
+    platform.DesktopAnimation(SPI_SETANIMATION, ai);
   }
   ShowWindow(wnd, cmdShow);
   if (was) {
     ai.iMinAnimate = was;
-    SystemParametersInfoA(SPI_SETANIMATION, sizeof ai, &ai, 0);
+    platform.DesktopAnimation(SPI_SETANIMATION, ai);
   }
 }
 

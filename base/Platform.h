@@ -1,6 +1,6 @@
 // The platform calls that tests must replace, behind one interface: the
 // boxes the user answers, the wallpaper call, the shell's tray call, the
-// message filter, and the moments between taking a registry value's or a
+// message filter, the minimise animation switches, and the moments between taking a registry value's or a
 // file's size and reading it.
 // The program runs on the real calls; a test program installs its own once.
 #pragma once
@@ -28,6 +28,14 @@ class TPlatform {
   // ChangeWindowMessageFilterEx, looked up at run time (it is missing
   // before Windows 7), MSGFLT_ALLOW.
   virtual void AllowMessage(HWND wnd, UINT message);
+  // Switches the minimise and restore animation off for this window alone:
+  // DwmSetWindowAttribute(DWMWA_TRANSITIONS_FORCEDISABLED) while the desktop
+  // is composed, looked up at run time (there is no dwmapi.dll before Vista).
+  // False where that cannot be done.
+  virtual bool NoWindowAnimation(HWND wnd);
+  // SystemParametersInfoA with SPI_GETANIMATION or SPI_SETANIMATION: the
+  // animation setting of the whole desktop.
+  virtual void DesktopAnimation(UINT action, ANIMATIONINFO& ai);
   // Between learning a registry value's size and fetching it (another
   // program may change it there). The real call does nothing.
   virtual void BeforeRegFetch(HKEY key, const char* name);

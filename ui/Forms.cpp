@@ -3,6 +3,30 @@
 #include "ui/Host.h"
 #include "ui/TabStops.h"
 
+namespace {
+
+struct TScreenSearch {
+  RECT Window;
+  bool OnScreen = false;
+};
+
+BOOL CALLBACK TouchesWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM p) {
+  auto* s = reinterpret_cast<TScreenSearch*>(p);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  RECT common;
+  if (GetMonitorInfoA(monitor, &mi) && IntersectRect(&common, &s->Window, &mi.rcWork)) s->OnScreen = true;
+  return !s->OnScreen;
+}
+
+bool OnAnyWorkArea(const RECT& window) {
+  TScreenSearch search{window};
+  EnumDisplayMonitors(nullptr, nullptr, TouchesWorkArea, LPARAM(&search));
+  return search.OnScreen;
+}
+
+}  // namespace
+
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
 
 TForm::~TForm() {
@@ -44,21 +68,30 @@ void TForm::SetWindowState(TWindowState state) {
                                                          : SW_SHOWNORMAL);
 }
 
-void TForm::CenterOnScreen() {
+void TForm::CenterOn(const RECT& area) {
   RECT r;
   GetWindowRect(FHandle, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  const int x = area.left + (area.right - area.left - (r.right - r.left)) / 2;
+  const int y = area.top + (area.bottom - area.top - (r.bottom - r.top)) / 2;
   SetWindowPos(FHandle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Show() {
+  RECT r;
+  GetWindowRect(FHandle, &r);
   if (!FShownOnce) {
     FShownOnce = true;
-    CenterOnScreen();
+    CenterOn({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  } else if (!OnAnyWorkArea(r)) {
+    // Left where no screen is now (a monitor gone, a lower resolution): it
+    // would come back out of reach, since it has no system menu to move it.
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi)) CenterOn(mi.rcMonitor);
   }
   ShowWindow(FHandle, FWindowState == TWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  // Wine makes an open window the foreground one without raising it.
+  SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(FHandle);
 }
 

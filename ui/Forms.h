@@ -18,7 +18,9 @@ class TForm : public TWinControl {
   bool IsVisible() const { return FHandle && IsWindowVisible(FHandle); }
   TWindowState WindowState() const { return FWindowState; }
   void SetWindowState(TWindowState state);
-  // Shows the window; the first showing centres it on the screen.
+  // Shows the window and brings it to the front. The first showing centres
+  // it on the screen; a later one centres it on the nearest monitor only
+  // when no part of it lies on any monitor's work area.
   void Show();
   void Hide();
   // Keyboard navigation the dialog manager cannot give this window: Tab
@@ -40,7 +42,7 @@ class TForm : public TWinControl {
   virtual void WMDropFiles(HDROP) {}
 
  private:
-  void CenterOnScreen();
+  void CenterOn(const RECT& area);
   TWindowState FWindowState = TWindowState::Normal;
   HWND FActiveControl = nullptr;
   bool FShownOnce = false;

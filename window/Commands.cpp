@@ -74,6 +74,9 @@ void TForm1::TaskBarTrayClick(TMouseButton button) {
   PageControl->SetActivePageIndex(0);
   Host->Restore();
   TaskBar->SetEnableTaskBar(true);
+  // An open window another program covers comes to the front: the shell
+  // lets the program whose icon was clicked take the foreground.
+  if (IsVisible()) Show();
 }
 
 void TForm1::BtnOKClick(TObject*) {

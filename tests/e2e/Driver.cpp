@@ -249,6 +249,13 @@ bool TSorvaneProcess::WaitReady(DWORD ms) {
   return WaitFor([&] { return AppWindow() && MainWindow() && TrayWindow(); }, ms);
 }
 
+bool TSorvaneProcess::Attach(DWORD ms) {
+  HWND app = nullptr;
+  if (!WaitFor([&] { return (app = FindWindowA("TApplication", "Sorvane")) != nullptr; }, ms)) return false;
+  GetWindowThreadProcessId(app, &FPi.dwProcessId);
+  return WaitReady(ms);
+}
+
 bool TSorvaneProcess::Launch(const std::string& folder, int showCmd) { return Start(folder, showCmd) && WaitReady(); }
 
 bool TSorvaneProcess::LaunchAndOpen(const std::string& folder) { return Launch(folder) && OpenWindow(); }

@@ -20,6 +20,9 @@ class TSorvaneProcess {
   bool Start(const std::string& folder, int showCmd = -1);
   // Waits until the application window and the main window exist.
   bool WaitReady(DWORD ms = 20000);
+  // Drives the Sorvane already running on this desktop (it is never killed
+  // from here): waits for its application window, then WaitReady.
+  bool Attach(DWORD ms = 20000);
   // Start and WaitReady; then OpenWindow too.
   bool Launch(const std::string& folder, int showCmd = -1);
   bool LaunchAndOpen(const std::string& folder);

@@ -1,5 +1,6 @@
 // The window's commands: Execute, Cancel, the colour chooser, the first
-// paint's hide to the tray and the reopening from the tray.
+// paint's hide to the tray, the reopening from the tray and the minimising
+// without animation.
 #include <atomic>
 #include <cstring>
 #include <thread>
@@ -69,6 +70,11 @@ class Commands : public SorvaneTest {
     WriteIni(ListSection(pics) + "[Freq]\r\n" + freq);
     CentredDesktop(pics.empty() ? "" : pics[0]);
     CreateForm();
+  }
+  // A left press on the tray icon as the shell sends it.
+  void TrayPress() {
+    SendMessageA(Form->TaskBar->Window(), WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
+    Pump();
   }
   bool InTray() const {
     return App->IsIconic() && !IsWindowVisible(App->Handle()) && !Form->IsVisible() && !Form->TaskBar->EnableTaskBar();
@@ -290,6 +296,59 @@ TEST_F(Commands, FirstPaintHidesToTheTrayAndALeftClickReopens) {
   EXPECT_FALSE(App->IsIconic());
   EXPECT_EQ(GetFocus(), Form->BtnCancel->Handle());
   EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(Commands, AWindowLeftOffEveryScreenComesBackCentredOnePartlyOnStays) {
+  Prepare({}, "On=0\r\n");
+  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  const struct { int X, Y; bool Centred; } cases[] = {{1700, 1200, true}, {cx - 40, 200, false}};
+  ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
+  TrayPress();  // the first showing, which its paint sends back to the tray
+  for (const auto& c : cases) {
+    SetWindowPos(Form->Handle(), nullptr, c.X, c.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    TrayPress();
+    RECT r;
+    GetWindowRect(Form->Handle(), &r);
+    EXPECT_NEAR(r.left + r.right, c.Centred ? cx : 2 * c.X + r.right - r.left, 2) << c.X;
+    EXPECT_NEAR(r.top + r.bottom, c.Centred ? cy : 2 * c.Y + r.bottom - r.top, 2) << c.X;
+    Form->GoToTray();
+  }
+}
+
+TEST_F(Commands, ATrayPressBringsTheOpenWindowCoveredByAnotherToTheFront) {
+  Prepare({}, "On=0\r\n");
+  ShowWinNoAnimate(App->Handle(), SW_MINIMIZE);
+  TrayPress();
+  TrayPress();
+  HWND other =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+  TrayPress();
+  EXPECT_EQ(GetForegroundWindow(), Form->Handle());
+  bool above = false;
+  for (HWND w = GetWindow(other, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) above |= w == Form->Handle();
+  EXPECT_TRUE(above);
+  DestroyWindow(other);
+}
+
+TEST_F(Commands, MinimiseAndRestoreTouchTheDesktopsAnimationOnlyWhereTheWindowsOwnSwitchFails) {
+  Prepare({}, "On=0\r\n");
+  std::string calls;  // G(et) or S(et) and iMinAnimate; the user has the animation on
+  TestPlatform().Animation = [&](UINT action, ANIMATIONINFO& ai) {
+    if (action == SPI_GETANIMATION) ai.iMinAnimate = 1;
+    calls += (action == SPI_GETANIMATION ? "G" : "S") + std::to_string(ai.iMinAnimate);
+  };
+  for (bool own : {true, false}) {
+    calls.clear();
+    TestPlatform().WindowAnimation = [&](HWND w) { return w == App->Handle() && own; };
+    App->Minimize();
+    App->Restore();
+    EXPECT_FALSE(App->IsIconic());
+    EXPECT_EQ(calls, own ? "" : "G1S0S1G1S0S1");
+  }
+  TestPlatform().WindowAnimation = nullptr;
+  TestPlatform().Animation = nullptr;
 }
 
 TEST_F(Commands, AnErrorWhileTheMainWindowIsMadeIsShownAndEndsTheStart) {

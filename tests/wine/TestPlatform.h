@@ -22,6 +22,8 @@ struct TTestPlatform : sorvane::TPlatform {
   std::vector<std::pair<HWND, UINT>> Allowed;  // the message filter's calls
   void (*RegFetch)(HKEY key, const char* name) = nullptr;
   void (*FileRead)(HANDLE file) = nullptr;
+  std::function<bool(HWND)> WindowAnimation;             // the per-window switch
+  std::function<void(UINT, ANIMATIONINFO&)> Animation;  // the desktop-wide setting
 
   int AnswerBox(TBoxKind kind, const std::string& text) override { return Box ? Box(kind, text) : IDOK; }
   void SetDeskWallpaper(const char* path) override {
@@ -36,6 +38,13 @@ struct TTestPlatform : sorvane::TPlatform {
   void AllowMessage(HWND wnd, UINT message) override {
     Allowed.push_back({wnd, message});
     TPlatform::AllowMessage(wnd, message);
+  }
+  bool NoWindowAnimation(HWND wnd) override {
+    return WindowAnimation ? WindowAnimation(wnd) : TPlatform::NoWindowAnimation(wnd);
+  }
+  void DesktopAnimation(UINT action, ANIMATIONINFO& ai) override {
+    if (Animation) Animation(action, ai);
+    else TPlatform::DesktopAnimation(action, ai);
   }
   void BeforeRegFetch(HKEY key, const char* name) override {
     if (RegFetch) RegFetch(key, name);
