@@ -9,8 +9,10 @@ namespace {
 // Released on every way out of the handler.
 using TDropHandle = TOwned<HDROP, DragFinish>;
 
-// Hidden, system, volume label, folder.
-constexpr DWORD kSkipAttributes = 0x1E;
+// The volume-label bit has no FILE_ATTRIBUTE_ name (the run-time's _A_VOLID).
+constexpr DWORD kVolumeLabel = 0x8;
+constexpr DWORD kSkipAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kVolumeLabel | FILE_ATTRIBUTE_DIRECTORY;
 
 }  // namespace
 
