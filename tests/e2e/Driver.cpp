@@ -32,7 +32,36 @@ std::string ExeFolder() {
   return s.substr(0, s.rfind('\\'));
 }
 
+std::string AnsiOf(const std::wstring& w) {
+  std::string a(w.size() * 2 + 1, '\0');
+  a.resize(size_t(WideCharToMultiByte(CP_ACP, 0, w.c_str(), int(w.size()), a.data(), int(a.size()), nullptr, nullptr)));
+  return a;
+}
+
+// The drop block, DROPFILES and the names, written into the receiver.
+template <class Char>
+bool DropBlock(HANDLE process, HWND target, const std::vector<std::basic_string<Char>>& paths) {
+  DROPFILES head{};
+  head.pFiles = sizeof head;
+  head.fWide = sizeof(Char) > 1;
+  std::string block(reinterpret_cast<const char*>(&head), sizeof head);
+  for (const std::basic_string<Char>& path : paths)
+    block.append(reinterpret_cast<const char*>(path.c_str()), (path.size() + 1) * sizeof(Char));
+  block.append(sizeof(Char), '\0');
+  // Wine carries no drop handle from one process to another (the shell's
+  // drop reaches a program through its own process), so the block is
+  // written straight into the receiver. Its DragFinish cannot free it.
+  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  SIZE_T written = 0;
+  return remote && WriteProcessMemory(process, remote, block.data(), block.size(), &written) &&
+         written == block.size() && PostMessageA(target, WM_DROPFILES, WPARAM(remote), 0);
+}
+
 }  // namespace
+
+TWidePath::TWidePath(const std::string& ansi) : W(ansi.size(), L'\0') {
+  W.resize(size_t(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), int(ansi.size()), W.data(), int(W.size()))));
+}
 
 DWORD Patience(DWORD ms) {
   static const DWORD factor = [] {
@@ -96,15 +125,15 @@ void CentredStyle(const std::string& wallpaper) {
   SetDesktopValue("TileWallpaper", "0");
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+void WriteFileBytes(const TWidePath& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.W.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD n = 0;
   WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
   CloseHandle(h);
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+std::string ReadFileBytes(const TWidePath& path) {
+  HANDLE h = CreateFileW(path.W.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return {};
   std::string s(GetFileSize(h, nullptr), '\0');
   DWORD n = 0;
@@ -222,36 +251,40 @@ TSorvaneProcess::~TSorvaneProcess() {
   }
 }
 
-std::string TSorvaneProcess::PrepareFolder(const std::string& name) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "sorvane_e2e_" + name;
-  CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string ini = folder + "\\SORVANE.INI";
-  SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileA(ini.c_str());
-  CopyFileA((ProductFolder() + "\\Sorvane.exe").c_str(), (folder + "\\Sorvane.exe").c_str(), FALSE);
+std::wstring TSorvaneProcess::PrepareFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"sorvane_e2e_" + name;
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring ini = folder + L"\\SORVANE.INI";
+  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(ini.c_str());
+  CopyFileW((TWidePath(ProductFolder()).W + L"\\Sorvane.exe").c_str(), (folder + L"\\Sorvane.exe").c_str(), FALSE);
   return folder;
 }
 
-bool TSorvaneProcess::Start(const std::string& folder, int showCmd) {
-  STARTUPINFOA si{};
+std::string TSorvaneProcess::PrepareFolder(const std::string& name) {
+  return AnsiOf(PrepareFolder(TWidePath(name).W));
+}
+
+bool TSorvaneProcess::Start(const TWidePath& folder, int showCmd) {
+  STARTUPINFOW si{};
   si.cb = sizeof si;
   if (showCmd >= 0) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = WORD(showCmd);
   }
-  std::string cmd = "\"" + folder + "\\Sorvane.exe\"";
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &FPi) != 0;
+  std::wstring cmd = L"\"" + folder.W + L"\\Sorvane.exe\"";
+  return CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.W.c_str(), &si, &FPi) != 0;
 }
 
 bool TSorvaneProcess::WaitReady(DWORD ms) {
   return WaitFor([&] { return AppWindow() && MainWindow() && TrayWindow(); }, ms);
 }
 
-bool TSorvaneProcess::Launch(const std::string& folder, int showCmd) { return Start(folder, showCmd) && WaitReady(); }
+bool TSorvaneProcess::Launch(const TWidePath& folder, int showCmd) { return Start(folder, showCmd) && WaitReady(); }
 
-bool TSorvaneProcess::LaunchAndOpen(const std::string& folder) { return Launch(folder) && OpenWindow(); }
+bool TSorvaneProcess::LaunchAndOpen(const TWidePath& folder) { return Launch(folder) && OpenWindow(); }
 
 bool TSorvaneProcess::WaitExit(DWORD ms, DWORD* exitCode) {
   if (WaitForSingleObject(FPi.hProcess, Patience(ms)) != WAIT_OBJECT_0) return false;
@@ -326,18 +359,11 @@ HWND TSorvaneProcess::ClickForWarning(HWND button) const {
 }
 
 bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::string>& paths) const {
-  DROPFILES head{};
-  head.pFiles = sizeof head;
-  std::string block(reinterpret_cast<const char*>(&head), sizeof head);
-  for (const std::string& path : paths) block += path + '\0';
-  block += '\0';
-  // Wine carries no drop handle from one process to another (the shell's
-  // drop reaches a program through its own process), so the block is
-  // written straight into the receiver. Its DragFinish cannot free it.
-  void* remote = VirtualAllocEx(FPi.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  SIZE_T written = 0;
-  return remote && WriteProcessMemory(FPi.hProcess, remote, block.data(), block.size(), &written) &&
-         written == block.size() && PostMessageA(target, WM_DROPFILES, WPARAM(remote), 0);
+  return DropBlock(FPi.hProcess, target, paths);
+}
+
+bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::wstring>& paths) const {
+  return DropBlock(FPi.hProcess, target, paths);
 }
 
 void TSorvaneProcess::TrayMouse(UINT mouseMsg) const {
