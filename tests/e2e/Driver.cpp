@@ -32,31 +32,6 @@ std::string ExeFolder() {
   return s.substr(0, s.rfind('\\'));
 }
 
-std::string AnsiOf(const std::wstring& w) {
-  std::string a(w.size() * 2 + 1, '\0');
-  a.resize(size_t(WideCharToMultiByte(CP_ACP, 0, w.c_str(), int(w.size()), a.data(), int(a.size()), nullptr, nullptr)));
-  return a;
-}
-
-// The drop block, DROPFILES and the names, written into the receiver.
-template <class Char>
-bool DropBlock(HANDLE process, HWND target, const std::vector<std::basic_string<Char>>& paths) {
-  DROPFILES head{};
-  head.pFiles = sizeof head;
-  head.fWide = sizeof(Char) > 1;
-  std::string block(reinterpret_cast<const char*>(&head), sizeof head);
-  for (const std::basic_string<Char>& path : paths)
-    block.append(reinterpret_cast<const char*>(path.c_str()), (path.size() + 1) * sizeof(Char));
-  block.append(sizeof(Char), '\0');
-  // Wine carries no drop handle from one process to another (the shell's
-  // drop reaches a program through its own process), so the block is
-  // written straight into the receiver. Its DragFinish cannot free it.
-  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  SIZE_T written = 0;
-  return remote && WriteProcessMemory(process, remote, block.data(), block.size(), &written) &&
-         written == block.size() && PostMessageA(target, WM_DROPFILES, WPARAM(remote), 0);
-}
-
 }  // namespace
 
 TWidePath::TWidePath(const std::string& ansi) : W(ansi.size(), L'\0') {
@@ -132,8 +107,8 @@ void WriteFileBytes(const TWidePath& path, const std::string& bytes) {
   CloseHandle(h);
 }
 
-std::string ReadFileBytes(const TWidePath& path) {
-  HANDLE h = CreateFileW(path.W.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+std::string ReadFileBytes(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return {};
   std::string s(GetFileSize(h, nullptr), '\0');
   DWORD n = 0;
@@ -251,20 +226,16 @@ TSorvaneProcess::~TSorvaneProcess() {
   }
 }
 
-std::wstring TSorvaneProcess::PrepareFolder(const std::wstring& name) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + L"sorvane_e2e_" + name;
-  CreateDirectoryW(folder.c_str(), nullptr);
-  const std::wstring ini = folder + L"\\SORVANE.INI";
-  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(ini.c_str());
-  CopyFileW((TWidePath(ProductFolder()).W + L"\\Sorvane.exe").c_str(), (folder + L"\\Sorvane.exe").c_str(), FALSE);
-  return folder;
-}
-
 std::string TSorvaneProcess::PrepareFolder(const std::string& name) {
-  return AnsiOf(PrepareFolder(TWidePath(name).W));
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp) + "sorvane_e2e_" + name;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string ini = folder + "\\SORVANE.INI";
+  SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(ini.c_str());
+  CopyFileA((ProductFolder() + "\\Sorvane.exe").c_str(), (folder + "\\Sorvane.exe").c_str(), FALSE);
+  return folder;
 }
 
 bool TSorvaneProcess::Start(const TWidePath& folder, int showCmd) {
@@ -358,12 +329,20 @@ HWND TSorvaneProcess::ClickForWarning(HWND button) const {
   return WaitTopLevel("警告");
 }
 
-bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::string>& paths) const {
-  return DropBlock(FPi.hProcess, target, paths);
-}
-
-bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::wstring>& paths) const {
-  return DropBlock(FPi.hProcess, target, paths);
+bool TSorvaneProcess::DropFiles(HWND target, const std::vector<TWidePath>& paths) const {
+  DROPFILES head{};
+  head.pFiles = sizeof head;
+  head.fWide = TRUE;
+  std::string block(reinterpret_cast<const char*>(&head), sizeof head);
+  for (const TWidePath& path : paths) block.append(reinterpret_cast<const char*>(path.W.c_str()), 2 * path.W.size() + 2);
+  block.append(2, '\0');
+  // Wine carries no drop handle from one process to another (the shell's
+  // drop reaches a program through its own process), so the block is
+  // written straight into the receiver. Its DragFinish cannot free it.
+  void* remote = VirtualAllocEx(FPi.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  SIZE_T written = 0;
+  return remote && WriteProcessMemory(FPi.hProcess, remote, block.data(), block.size(), &written) &&
+         written == block.size() && PostMessageA(target, WM_DROPFILES, WPARAM(remote), 0);
 }
 
 void TSorvaneProcess::TrayMouse(UINT mouseMsg) const {

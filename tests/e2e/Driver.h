@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
-// A path as the platform's wide calls take it: from CP932 text (the ANSI
-// code page) or from wide text, for names that code page cannot spell.
+// A path for the wide calls, from CP932 text or from wide text.
 struct TWidePath {
   std::wstring W;
   TWidePath(const std::wstring& wide) : W(wide) {}
   TWidePath(const std::string& ansi);
-  TWidePath(const char* ansi) : TWidePath(std::string(ansi)) {}
 };
 
 class TSorvaneProcess {
@@ -24,7 +22,6 @@ class TSorvaneProcess {
   TSorvaneProcess& operator=(const TSorvaneProcess&) = delete;
 
   // A fresh folder under %TEMP% holding a copy of Sorvane.exe.
-  static std::wstring PrepareFolder(const std::wstring& name);
   static std::string PrepareFolder(const std::string& name);
   // Starts FOLDER\Sorvane.exe with a show command (SW_SHOWDEFAULT = none).
   bool Start(const TWidePath& folder, int showCmd = -1);
@@ -51,10 +48,8 @@ class TSorvaneProcess {
   HWND ClickForWarning(HWND button) const;
 
   // Files dropped on a window of this process: WM_DROPFILES with a drop
-  // handle (DROPFILES and the CP932 names) in this process's memory.
-  bool DropFiles(HWND target, const std::vector<std::string>& paths) const;
-  // The same with wide names (fWide), as the shell gives them.
-  bool DropFiles(HWND target, const std::vector<std::wstring>& paths) const;
+  // handle (DROPFILES and the wide names) in this process's memory.
+  bool DropFiles(HWND target, const std::vector<TWidePath>& paths) const;
   // Tray callback as the shell sends it (wParam 1, lParam the mouse message).
   void TrayMouse(UINT mouseMsg) const;
   // The tray menu's last item (終了) chosen by the keyboard, as a user can:
@@ -85,7 +80,7 @@ void SetDesktopValue(const char* name, const std::string& value);
 void CentredStyle(const std::string& wallpaper);
 // Whole files as bytes.
 void WriteFileBytes(const TWidePath& path, const std::string& bytes);
-std::string ReadFileBytes(const TWidePath& path);
+std::string ReadFileBytes(const std::string& path);
 // A settings file listing the pictures, with these automatic-change values.
 void WriteList(const std::string& ini, const std::vector<std::string>& paths,
                const std::string& freq = "On=0\r\nMin=5\r\nRandom=0\r\n");
