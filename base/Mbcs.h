@@ -27,10 +27,4 @@ std::string FormatS(std::string_view fmt, std::string_view arg);
 // ASCII-only upper case, the way the drop filter compares extensions.
 constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
-// Equal when only the case of ASCII letters differs; every other byte,
-// double-byte characters included, must match as it is.
-bool SameAsciiNoCase(std::string_view a, std::string_view b);
-// s begins with prefix by the same rule.
-bool StartsWithAsciiNoCase(std::string_view s, std::string_view prefix);
-
 }  // namespace sorvane

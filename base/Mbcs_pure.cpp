@@ -26,17 +26,6 @@ std::size_t LastCharOffset(std::string_view s) {
   return last;
 }
 
-bool StartsWithAsciiNoCase(std::string_view s, std::string_view prefix) {
-  if (s.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (AsciiUpper(s[i]) != AsciiUpper(prefix[i])) return false;
-  return true;
-}
-
-bool SameAsciiNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && StartsWithAsciiNoCase(a, b);
-}
-
 std::string FormatS(std::string_view fmt, std::string_view arg) {
   const std::size_t at = fmt.find("%s");
   if (at == std::string_view::npos) return std::string(fmt);

@@ -14,6 +14,13 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+bool SameAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+  return true;
+}
+
 // The next zero-ended string of a list, or an empty one at its end.
 std::string_view Next(std::string_view& rest) {
   const std::size_t end = rest.find('\0');
@@ -27,7 +34,7 @@ std::string_view Next(std::string_view& rest) {
 std::string SectionValue(std::string_view lines, std::string_view key, std::string_view def) {
   for (std::string_view line = Next(lines); !line.empty(); line = Next(lines)) {
     const std::size_t eq = line.find('=');
-    if (!SameAsciiNoCase(Trim(line.substr(0, eq)), key)) continue;
+    if (!SameAscii(Trim(line.substr(0, eq)), key)) continue;
     if (eq == std::string_view::npos) break;
     std::string_view v = Trim(line.substr(eq + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
@@ -43,7 +50,7 @@ void AppendLine(std::string& lines, std::string_view key, std::string_view value
 
 bool NamesHold(std::string_view names, std::string_view name) {
   for (std::string_view one = Next(names); !one.empty(); one = Next(names))
-    if (SameAsciiNoCase(one, name)) return true;
+    if (SameAscii(one, name)) return true;
   return false;
 }
 
