@@ -42,6 +42,9 @@ class TDesktopStore {
   virtual ~TDesktopStore() = default;
   // The value's text, or def when it is missing. May raise.
   virtual std::string ReadString(const char* name, const char* def) = 0;
+  // A value that names a file, in a form the ANSI calls reach it by; empty
+  // when it is missing. May raise.
+  virtual std::string ReadPath(const char* name) { return ReadString(name, ""); }
   // May raise.
   virtual void WriteString(const char* name, const std::string& value) = 0;
   // A value under "Colors" beside "desktop". May raise.

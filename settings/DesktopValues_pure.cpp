@@ -9,7 +9,7 @@ void ReadStyleAndWallpaper(TDesktopStore& store, TDesktopValues& v) {
   // Judged by its first two bytes, not characters: the value is plain digits
   // when it means anything.
   const std::string tile = store.ReadString("TileWallpaper", "0");
-  std::string wallpaper = store.ReadString("Wallpaper", "");
+  std::string wallpaper = store.ReadPath("Wallpaper");
   TDispStyle style = dsNone;
   std::optional<TStylePair> stored;
   if (!wallpaper.empty()) {

@@ -8,7 +8,9 @@ namespace sorvane {
 // From an already upper-cased path: the text up to and including the "." of
 // the first ".EXE", followed by "INI"; "INI" alone when there is none.
 std::string IniNameFromUpper(std::string_view upperPath);
-// GetModuleFileNameA (261 bytes), CharUpperBuffA, then IniNameFromUpper.
+// The executable's path (GetModuleFileNameA, 261 bytes; where that loses
+// characters, the form of the wide path that reaches the same file),
+// CharUpperBuffA, then IniNameFromUpper.
 std::string IniNameFromModule();
 
 }  // namespace sorvane

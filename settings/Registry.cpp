@@ -2,6 +2,9 @@
 
 #include "base/Platform.h"
 
+#include <optional>
+
+#include "base/AnsiPath.h"
 #include "base/Error.h"
 #include "base/Mbcs.h"
 
@@ -21,6 +24,35 @@ constexpr DWORD kMaxValueBytes = 64u << 10;
 [[noreturn]] void FetchFailed(const char* name) { throw EError(FormatS("'%s' の取得に失敗しました", name)); }
 
 [[noreturn]] void BadType(const char* name) { throw EError(FormatS("'%s' のﾃﾞｰﾀ型が不正です", name)); }
+
+LONG QueryValue(HKEY key, const char* name, DWORD* type, void* data, DWORD* size) {
+  return RegQueryValueExA(key, name, nullptr, type, static_cast<BYTE*>(data), size);
+}
+
+LONG QueryValue(HKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size) {
+  return RegQueryValueExW(key, name, nullptr, type, static_cast<BYTE*>(data), size);
+}
+
+// A string value's text cut at its first zero character; nothing when the
+// value is missing. Raises, naming shownName, for a value that is not a
+// string, is larger than 64 Ki characters or cannot be fetched.
+template <class Char>
+std::optional<std::basic_string<Char>> FetchString(HKEY key, const Char* name, const char* shownName) {
+  DWORD type = 0, size = 0;
+  if (QueryValue(key, name, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+  if (!IsStringType(type)) BadType(shownName);
+  if (size == 0) return std::basic_string<Char>();
+  if (size > kMaxValueBytes * sizeof(Char)) FetchFailed(shownName);
+  Platform().BeforeRegFetch(key, shownName);
+  std::basic_string<Char> data(size / sizeof(Char) + 1, Char());
+  DWORD got = size;
+  if (QueryValue(key, name, &type, data.data(), &got) != ERROR_SUCCESS) FetchFailed(shownName);
+  if (!IsStringType(type)) BadType(shownName);
+  data.resize((got < size ? got : size) / sizeof(Char));
+  const std::size_t zero = data.find(Char());
+  if (zero != std::basic_string<Char>::npos) data.resize(zero);
+  return data;
+}
 
 }  // namespace
 
@@ -47,22 +79,21 @@ bool TDesktopRegistry::OpenSubkey(const char* subkey, TRegKey& key) const {
 std::string TDesktopRegistry::ReadString(const char* name, const char* def) {
   TRegKey key;
   if (!FControlPanel || !OpenSubkey(kDesktop, key)) return def;
-  DWORD type = 0, size = 0;
-  if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return def;
-  if (!IsStringType(type)) BadType(name);
-  if (size == 0) return {};
-  if (size > kMaxValueBytes) FetchFailed(name);
-  Platform().BeforeRegFetch(key.Get(), name);
-  std::string data(size, '\0');
-  DWORD got = size;
-  if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got) !=
-      ERROR_SUCCESS)
-    FetchFailed(name);
-  if (!IsStringType(type)) BadType(name);
-  data.resize(got < size ? got : size);
-  const std::size_t zero = data.find('\0');
-  if (zero != std::string::npos) data.resize(zero);
-  return data;
+  const auto value = FetchString(key.Get(), name, name);
+  return value ? *value : def;
+}
+
+std::string TDesktopRegistry::ReadPath(const char* name) {
+  TRegKey key;
+  if (!FControlPanel || !OpenSubkey(kDesktop, key)) return {};
+  const std::wstring wideName(name, name + std::char_traits<char>::length(name));
+  const auto value = FetchString(key.Get(), wideName.c_str(), name);
+  if (!value) return {};
+  // The ANSI read would give "?" (or a look-alike) for a character outside
+  // the code page; the form that reaches the file goes in its place, and
+  // when there is none, the text the ANSI read gives.
+  const auto reach = AnsiPathOf(*value);
+  return reach ? *reach : AnsiText(*value);
 }
 
 void TDesktopRegistry::WriteString(const char* name, const std::string& value) { WriteValue(kDesktop, name, value); }

@@ -23,6 +23,10 @@ class TDesktopRegistry : public TDesktopStore {
   // value is missing. Raises EError for a value that is not a string, is
   // larger than 64 KiB or cannot be fetched.
   std::string ReadString(const char* name, const char* def) override;
+  // Read wide and given in the ANSI form that reaches the file it names
+  // (or, when none does, as ReadString gives it); empty when missing. Raises
+  // as ReadString does.
+  std::string ReadPath(const char* name) override;
   // Creates "desktop" when missing and sets the value as REG_SZ. Raises
   // EError when the subkey cannot be created or the value cannot be set.
   void WriteString(const char* name, const std::string& value) override;

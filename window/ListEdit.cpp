@@ -1,16 +1,32 @@
 // Candidate list editing and the preview.
 #include "window/Unit1.h"
+#include "base/AnsiPath.h"
 #include "base/Mbcs.h"
 #include "picture/FileKind.h"
 #include "settings/Desktop.h"
+#include "settings/StoredSettings.h"
 
 namespace {
 
 // Released on every way out of the handler.
 using TDropHandle = TOwned<HDROP, DragFinish>;
 
-// Hidden, system, volume label, folder.
-constexpr DWORD kSkipAttributes = 0x1E;
+// The volume-label bit has no FILE_ATTRIBUTE_ name (the run-time's _A_VOLID).
+constexpr DWORD kVolumeLabel = 0x8;
+constexpr DWORD kSkipAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | kVolumeLabel | FILE_ATTRIBUTE_DIRECTORY;
+
+// The dropped name, read in full, in the ANSI form that reaches its file
+// (the ANSI query gives "?" for what the code page lacks); nothing when
+// there is none.
+std::optional<std::string> DroppedName(HDROP drop, UINT index) {
+  const UINT len = DragQueryFileW(drop, index, nullptr, 0);
+  if (len == 0) return std::nullopt;
+  std::wstring name(len + 1, L'\0');
+  if (DragQueryFileW(drop, index, name.data(), len + 1) != len) return std::nullopt;
+  name.resize(len);
+  return sorvane::AnsiPathOf(name);
+}
 
 }  // namespace
 
@@ -42,16 +58,13 @@ void TForm1::WMDropFiles(HDROP drop) {
   TDropHandle handle(drop);
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    char name[256];
-    // A name that does not fit whole would name some other file: skip it.
-    if (DragQueryFileA(drop, i, nullptr, 0) >= sizeof name) continue;
-    const UINT len = DragQueryFileA(drop, i, name, sizeof name);
-    if (len == 0 || len >= sizeof name) continue;
-    const DWORD attr = GetFileAttributesA(name);
+    const auto path = DroppedName(drop, i);
+    // A name longer than the list keeps would name some other file: skip it.
+    if (!path || path->empty() || path->size() > sorvane::kMaxPathBytes) continue;
+    const DWORD attr = GetFileAttributesA(path->c_str());
     if (attr == INVALID_FILE_ATTRIBUTES || (attr & kSkipAttributes) != 0) continue;
-    const std::string path(name, len);
-    if (!sorvane::HasBmpExtension(path)) continue;
-    if (FCandidates.DropMayAppend()) AddCandidate(path);
+    if (!sorvane::HasBmpExtension(*path)) continue;
+    if (FCandidates.DropMayAppend()) AddCandidate(*path);
   }
   handle.Reset();
   UpdateControls();

@@ -34,6 +34,10 @@ std::string ExeFolder() {
 
 }  // namespace
 
+TWidePath::TWidePath(const std::string& ansi) : W(ansi.size(), L'\0') {
+  W.resize(size_t(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), int(ansi.size()), W.data(), int(W.size()))));
+}
+
 DWORD Patience(DWORD ms) {
   static const DWORD factor = [] {
     char value[16] = {};
@@ -96,8 +100,8 @@ void CentredStyle(const std::string& wallpaper) {
   SetDesktopValue("TileWallpaper", "0");
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+void WriteFileBytes(const TWidePath& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.W.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD n = 0;
   WriteFile(h, bytes.data(), DWORD(bytes.size()), &n, nullptr);
   CloseHandle(h);
@@ -234,15 +238,15 @@ std::string TSorvaneProcess::PrepareFolder(const std::string& name) {
   return folder;
 }
 
-bool TSorvaneProcess::Start(const std::string& folder, int showCmd) {
-  STARTUPINFOA si{};
+bool TSorvaneProcess::Start(const TWidePath& folder, int showCmd) {
+  STARTUPINFOW si{};
   si.cb = sizeof si;
   if (showCmd >= 0) {
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = WORD(showCmd);
   }
-  std::string cmd = "\"" + folder + "\\Sorvane.exe\"";
-  return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &FPi) != 0;
+  std::wstring cmd = L"\"" + folder.W + L"\\Sorvane.exe\"";
+  return CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.W.c_str(), &si, &FPi) != 0;
 }
 
 bool TSorvaneProcess::WaitReady(DWORD ms) {
@@ -256,9 +260,9 @@ bool TSorvaneProcess::Attach(DWORD ms) {
   return WaitReady(ms);
 }
 
-bool TSorvaneProcess::Launch(const std::string& folder, int showCmd) { return Start(folder, showCmd) && WaitReady(); }
+bool TSorvaneProcess::Launch(const TWidePath& folder, int showCmd) { return Start(folder, showCmd) && WaitReady(); }
 
-bool TSorvaneProcess::LaunchAndOpen(const std::string& folder) { return Launch(folder) && OpenWindow(); }
+bool TSorvaneProcess::LaunchAndOpen(const TWidePath& folder) { return Launch(folder) && OpenWindow(); }
 
 bool TSorvaneProcess::WaitExit(DWORD ms, DWORD* exitCode) {
   if (WaitForSingleObject(FPi.hProcess, Patience(ms)) != WAIT_OBJECT_0) return false;
@@ -332,12 +336,13 @@ HWND TSorvaneProcess::ClickForWarning(HWND button) const {
   return WaitTopLevel("警告");
 }
 
-bool TSorvaneProcess::DropFiles(HWND target, const std::vector<std::string>& paths) const {
+bool TSorvaneProcess::DropFiles(HWND target, const std::vector<TWidePath>& paths) const {
   DROPFILES head{};
   head.pFiles = sizeof head;
+  head.fWide = TRUE;
   std::string block(reinterpret_cast<const char*>(&head), sizeof head);
-  for (const std::string& path : paths) block += path + '\0';
-  block += '\0';
+  for (const TWidePath& path : paths) block.append(reinterpret_cast<const char*>(path.W.c_str()), 2 * path.W.size() + 2);
+  block.append(2, '\0');
   // Wine carries no drop handle from one process to another (the shell's
   // drop reaches a program through its own process), so the block is
   // written straight into the receiver. Its DragFinish cannot free it.

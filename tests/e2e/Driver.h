@@ -7,6 +7,13 @@
 #include <string>
 #include <vector>
 
+// A path for the wide calls, from CP932 text or from wide text.
+struct TWidePath {
+  std::wstring W;
+  TWidePath(const std::wstring& wide) : W(wide) {}
+  TWidePath(const std::string& ansi);
+};
+
 class TSorvaneProcess {
  public:
   TSorvaneProcess() = default;
@@ -17,15 +24,15 @@ class TSorvaneProcess {
   // A fresh folder under %TEMP% holding a copy of Sorvane.exe.
   static std::string PrepareFolder(const std::string& name);
   // Starts FOLDER\Sorvane.exe with a show command (SW_SHOWDEFAULT = none).
-  bool Start(const std::string& folder, int showCmd = -1);
+  bool Start(const TWidePath& folder, int showCmd = -1);
   // Waits until the application window and the main window exist.
   bool WaitReady(DWORD ms = 20000);
   // Drives the Sorvane already running on this desktop (it is never killed
   // from here): waits for its application window, then WaitReady.
   bool Attach(DWORD ms = 20000);
   // Start and WaitReady; then OpenWindow too.
-  bool Launch(const std::string& folder, int showCmd = -1);
-  bool LaunchAndOpen(const std::string& folder);
+  bool Launch(const TWidePath& folder, int showCmd = -1);
+  bool LaunchAndOpen(const TWidePath& folder);
   bool WaitExit(DWORD ms, DWORD* exitCode = nullptr);
   // The process ends within ms with status 0.
   bool EndsWithStatusZero(DWORD ms = 10000);
@@ -44,8 +51,8 @@ class TSorvaneProcess {
   HWND ClickForWarning(HWND button) const;
 
   // Files dropped on a window of this process: WM_DROPFILES with a drop
-  // handle (DROPFILES and the CP932 names) in this process's memory.
-  bool DropFiles(HWND target, const std::vector<std::string>& paths) const;
+  // handle (DROPFILES and the wide names) in this process's memory.
+  bool DropFiles(HWND target, const std::vector<TWidePath>& paths) const;
   // Tray callback as the shell sends it (wParam 1, lParam the mouse message).
   void TrayMouse(UINT mouseMsg) const;
   // The tray menu's last item (終了) chosen by the keyboard, as a user can:
@@ -75,7 +82,7 @@ void SetDesktopValue(const char* name, const std::string& value);
 // The desktop values of a centred wallpaper (style 0, not tiled); "" for none.
 void CentredStyle(const std::string& wallpaper);
 // Whole files as bytes.
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+void WriteFileBytes(const TWidePath& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 // A settings file listing the pictures, with these automatic-change values.
 void WriteList(const std::string& ini, const std::vector<std::string>& paths,

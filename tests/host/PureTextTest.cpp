@@ -2,12 +2,16 @@
 // file's name: the text routines every subsystem relies on.
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
+#include <cerrno>
 #include <climits>
 
 #include "base/ErrorText.h"
 #include "base/Mbcs.h"
 #include "base/StrToInt.h"
 #include "settings/IniName.h"
+#include "settings/PathFolder.h"
 
 using namespace sorvane;
 
@@ -56,6 +60,22 @@ TEST(Mbcs, CutsNeverSplitADoubleByteCharacter) {
   EXPECT_EQ(CutAtCharBoundary("abc", 10), "abc");
   // A lone lead byte at the very end counts as one byte.
   EXPECT_EQ(CharBoundaryPrefix(std::string("a\x95"), 2), 2u);
+}
+
+TEST(Mbcs, LeadBytesAreTheSystemConvertersUpToFC) {
+  // glibc's CP932 converter is the judge: a lead byte alone is incomplete.
+  const iconv_t cd = iconv_open("UTF-8", "CP932");
+  ASSERT_NE(cd, iconv_t(-1));
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    std::string c(1, char(b)), out(8, '\0');
+    char *in = c.data(), *o = out.data();
+    std::size_t nin = 1, nout = out.size();
+    const bool lead = iconv(cd, &in, &nin, &o, &nout) == std::size_t(-1) && errno == EINVAL;
+    // Before 0x5C a lead byte makes one character (纊 is FA 5C).
+    EXPECT_EQ(FolderOfPath("C:\\D" + c + "\\P.BMP"), lead ? "C:\\" : "C:\\D" + c) << std::hex << b;
+    EXPECT_EQ(CharBoundaryPrefix("a" + c + "b", 2), lead ? 1u : 2u) << std::hex << b;
+  }
+  iconv_close(cd);
 }
 
 TEST(Mbcs, LastCharOffsetCountsDoubleByteCharactersAsOne) {
