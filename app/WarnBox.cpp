@@ -59,12 +59,11 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
       const auto* data = reinterpret_cast<const BoxData*>(lParam);
       SendDlgItemMessageA(dlg, kIconId, STM_SETICON, WPARAM(LoadIcon(nullptr, IDI_EXCLAMATION)), 0);
       const TScreenDC dc(GetDC(nullptr));
-      HGDIOBJ old = SelectObject(dc, HFONT(SendMessageA(dlg, WM_GETFONT, 0, 0)));
+      const TSelectObject font(dc, HFONT(SendMessageA(dlg, WM_GETFONT, 0, 0)));
       RECT tr{0, 0, GetSystemMetrics(SM_CXSCREEN) / 3, 0};
       DrawTextA(dc, data->Text.c_str(), int(data->Text.size()), &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
       TEXTMETRICA tm{};
       GetTextMetricsA(dc, &tm);
-      SelectObject(dc, old);
       const int margin = 16, icon = GetSystemMetrics(SM_CXICON), gap = 12;
       const int buttonW = 88, buttonH = tm.tmHeight + 12, buttons = data->Question ? 2 : 1;
       const int textW = tr.right, textH = tr.bottom > icon ? tr.bottom : icon;

@@ -27,6 +27,8 @@ void TPlatform::AllowMessage(HWND wnd, UINT message) {
   if (filter) filter(wnd, message, kAllow, nullptr);
 }
 
+void TPlatform::DestroyWindow(HWND wnd) { ::DestroyWindow(wnd); }
+
 void TPlatform::BeforeRegFetch(HKEY, const char*) {}
 
 void TPlatform::BeforeFileRead(HANDLE) {}

@@ -15,6 +15,7 @@
 
 #include "base/Handle.h"
 #include "ui/Component.h"
+#include "ui/Window.h"
 
 class TWinControl;
 
@@ -90,7 +91,7 @@ class TControl : public TComponent {
   COLORREF FColor = clDefault;
 };
 
-class TWinControl : public TControl {
+class TWinControl : public TControl, private TMessageSink {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -123,6 +124,7 @@ class TWinControl : public TControl {
   // WM_CTLCOLOR* for this control: sets up dc and returns the brush.
   virtual HBRUSH CtlColor(HDC dc);
 
+  // The control of a window the program made; null for any other window.
   static TWinControl* FromHandle(HWND wnd);
 
  protected:
@@ -140,14 +142,15 @@ class TWinControl : public TControl {
 
   // For windows of the program's own class: the window procedure.
   virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  TWinControl* Control() override { return this; }
   LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
   // Paints the background and the graphic children, in creation order.
   void PaintSurface(HDC dc, const RECT& clip);
-  static LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
   static const char* ContainerClass();  // registers it on first use
   friend class TControl;
 
-  TWindowHandle FHandle;
+  TWindowHandle FHandle{this};
   int FTabOrder = 0;
   bool FTabStop = false;
   std::vector<TControl*> FControls;

@@ -41,7 +41,9 @@ void SorvaneTest::TearDown() {
     EXPECT_EQ(int(SendMessageA(list, LB_GETCURSEL, 0, 0)), Form->Candidates().Selected()) << "the list box's selection";
   }
   TestPlatform().Box = nullptr;
+  TestPlatform().FailedDestroys = 0;
   delete App;
+  EXPECT_EQ(TestPlatform().FailedDestroys, 0) << "windows destroyed after they were gone";
   App = nullptr;
   Form = nullptr;
   TestPlatform().Wallpaper = nullptr;

@@ -22,6 +22,7 @@ struct TTestPlatform : sorvane::TPlatform {
   std::vector<std::pair<HWND, UINT>> Allowed;  // the message filter's calls
   void (*RegFetch)(HKEY key, const char* name) = nullptr;
   void (*FileRead)(HANDLE file) = nullptr;
+  int FailedDestroys = 0;  // windows destroyed again, after they were gone
 
   int AnswerBox(TBoxKind kind, const std::string& text) override { return Box ? Box(kind, text) : IDOK; }
   void SetDeskWallpaper(const char* path) override {
@@ -36,6 +37,9 @@ struct TTestPlatform : sorvane::TPlatform {
   void AllowMessage(HWND wnd, UINT message) override {
     Allowed.push_back({wnd, message});
     TPlatform::AllowMessage(wnd, message);
+  }
+  void DestroyWindow(HWND wnd) override {
+    if (!::DestroyWindow(wnd)) ++FailedDestroys;
   }
   void BeforeRegFetch(HKEY key, const char* name) override {
     if (RegFetch) RegFetch(key, name);
