@@ -55,9 +55,8 @@ TApplication::~TApplication() {
 HFONT TApplication::Font(const char* face, int height, unsigned char style) {
   for (const TFontEntry& f : FFonts)
     if (f.Height == height && f.Style == style && f.Face == face) return f.Handle;
-  // Style bits: 1 bold, 2 italic.
-  HFONT h = CreateFontA(-height, 0, 0, 0, (style & 1) ? FW_BOLD : FW_NORMAL, (style & 2) ? TRUE : FALSE, FALSE, FALSE,
-                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+  HFONT h = CreateFontA(-height, 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) ? TRUE : FALSE,
+                        FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, face);
   FFonts.push_back({face, height, style, TGdiObject<HFONT>(h)});
   return h;

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "base/Handle.h"
 #include "base/Platform.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ int ShowWarnBox(const std::string& text, bool question) {
   t.Word(0);  // default class
   t.Text("警告");
   t.Word(9);
-  t.Text("ＭＳ ゴシック");
+  t.Text(kGothic);
   t.Item(SS_ICON, kIconId, 0x0082, "");
   t.Item(SS_LEFT | SS_NOPREFIX, kTextId, 0x0082, text);
   t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDYES, 0x0080, "はい(&Y)");

@@ -21,6 +21,9 @@ class TWinControl;
 
 enum TFontStyle : unsigned char { fsBold = 1, fsItalic = 2 };
 
+// The face of the window font, the controls' first font and the boxes'.
+inline constexpr char kGothic[] = "ＭＳ ゴシック";
+
 // A font as the form description gives it: face, character height in pixels,
 // style and text colour (a Windows RGB value or a system colour given by
 // ColorSys).
@@ -86,7 +89,7 @@ class TControl : public TComponent {
   bool FEnabled = true;
   bool FVisible = true;
   std::string FCaption;
-  TFontSpec FFont{"\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e", 15, 0, clWindowText};
+  TFontSpec FFont{kGothic, 15, 0, clWindowText};
   HFONT FFontHandle = nullptr;  // shared, owned by the application object
   COLORREF FColor = clDefault;
 };

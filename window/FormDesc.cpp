@@ -21,7 +21,6 @@ enum F : unsigned {
   kNoTabStop = 1u << 7,
 };
 
-const char kGothic[] = "ＭＳ ゴシック";
 const char kMincho[] = "ＭＳ 明朝";
 constexpr COLORREF kYellow = RGB(255, 255, 0), kAqua = RGB(0, 255, 255), kSilver = RGB(192, 192, 192),
                    kWhite = RGB(255, 255, 255);

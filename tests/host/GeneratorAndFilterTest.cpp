@@ -7,9 +7,9 @@
 using namespace sorvane;
 
 TEST(Random, SeedIsTheMillisecondsOfTheDay) {
-  EXPECT_EQ(SeedFromTime(0, 0, 0, 0), 0u);
-  EXPECT_EQ(SeedFromTime(13, 5, 20, 250), ((13u * 60 + 5) * 60 + 20) * 1000 + 250);
-  EXPECT_EQ(SeedFromTime(23, 59, 59, 999), 86399999u);
+  EXPECT_EQ(MsOfDay(0, 0, 0, 0), 0u);
+  EXPECT_EQ(MsOfDay(13, 5, 20, 250), ((13u * 60 + 5) * 60 + 20) * 1000 + 250);
+  EXPECT_EQ(MsOfDay(23, 59, 59, 999), 86399999u);
 }
 
 TEST(Random, LinearCongruentialStepAndHighWordScaling) {

@@ -189,7 +189,7 @@ TEST(TipText, GeneratorFirstDrawsFromKnownSeeds) {
     EXPECT_EQ(Scale(s, 5), expected[i]) << i;
   }
   // Seeded at 13:05:20.250 UTC, the first three draws over twelve entries.
-  s = SeedFromTime(13, 5, 20, 250);
+  s = MsOfDay(13, 5, 20, 250);
   EXPECT_EQ(s, 47120250u);
   int draws[3];
   for (int& d : draws) d = Scale(s = NextSeed(s), 12);
