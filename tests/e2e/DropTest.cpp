@@ -10,7 +10,7 @@ TEST(Drop, BitmapsJoinTheListAndExecuteStoresThem) {
   const std::string cover = folder + "\\表紙.BMP", note = folder + "\\NOTE.TXT";
   WriteFileBytes(cover, BitmapBytes(16, 16));
   WriteFileBytes(note, "not a picture");
-  CentredStyle("");
+  CentredDesktop("", false);
   TSorvaneProcess p;
   ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
