@@ -8,7 +8,7 @@
 #include "base/Platform.h"
 #include "base/ErrorText.h"
 #include "ui/Forms.h"
-#include "ui/WindowClass.h"
+#include "ui/Window.h"
 
 TApplication* Application = nullptr;
 
@@ -44,13 +44,10 @@ TApplication::TApplication() : TComponent(nullptr), FInstance(GetModuleHandleA(n
   Application = this;
   Host = this;
   FIcon = LoadIconA(FInstance, "MAINICON");
-  sorvane::RegisterWindowClass(kAppClass, WndProc, 0, FIcon, LoadCursor(nullptr, IDC_ARROW));
+  sorvane::RegisterWindowClass(kAppClass, 0, FIcon, LoadCursor(nullptr, IDC_ARROW));
   // Zero size, centred: it carries the taskbar button and is never seen.
-  FHandle.Reset(CreateWindowExA(0, kAppClass, "",
-                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                                nullptr, FInstance, nullptr));
-  SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
+  FHandle.Create(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                 GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr);
   HMENU sys = GetSystemMenu(FHandle, FALSE);
   DeleteMenu(sys, SC_MAXIMIZE, MF_BYCOMMAND);
   DeleteMenu(sys, SC_SIZE, MF_BYCOMMAND);
@@ -66,9 +63,8 @@ TApplication::~TApplication() {
 HFONT TApplication::Font(const char* face, int height, unsigned char style) {
   for (const TFontEntry& f : FFonts)
     if (f.Height == height && f.Style == style && f.Face == face) return f.Handle;
-  // Style bits: 1 bold, 2 italic.
-  HFONT h = CreateFontA(-height, 0, 0, 0, (style & 1) ? FW_BOLD : FW_NORMAL, (style & 2) ? TRUE : FALSE, FALSE, FALSE,
-                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+  HFONT h = CreateFontA(-height, 0, 0, 0, (style & fsBold) ? FW_BOLD : FW_NORMAL, (style & fsItalic) ? TRUE : FALSE,
+                        FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         DEFAULT_PITCH | FF_DONTCARE, face);
   FFonts.push_back({face, height, style, TGdiObject<HFONT>(h)});
   return h;
@@ -187,11 +183,9 @@ void TApplication::HandleException(TObject*, const std::exception& e) {
   ShowException(e.what());
 }
 
-LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
+LRESULT TApplication::SinkProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT r = 0;
-  Guarded(self, [&] { r = self->Dispatch(msg, wParam, lParam); });
+  Guarded(this, [&] { r = Dispatch(msg, wParam, lParam); });
   return r;
 }
 

@@ -11,10 +11,11 @@
 #include "base/Handle.h"
 #include "ui/Component.h"
 #include "ui/Host.h"
+#include "ui/Window.h"
 
 class TForm;
 
-class TApplication : public TComponent, public THost {
+class TApplication : public TComponent, public THost, private TMessageSink {
  public:
   TApplication();
   ~TApplication() override;
@@ -73,12 +74,12 @@ class TApplication : public TComponent, public THost {
 
 
  private:
-  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   bool IsDialogMsg(MSG& msg);
 
   HINSTANCE FInstance;
-  TWindowHandle FHandle;
+  TWindowHandle FHandle{this};
   HICON FIcon = nullptr;  // a resource's: the system keeps it
   std::string FTitle;
   TForm* FMainForm = nullptr;

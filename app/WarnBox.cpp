@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "base/Handle.h"
 #include "base/Platform.h"
+#include "ui/Controls.h"
 
 namespace {
 
@@ -59,12 +60,11 @@ INT_PTR CALLBACK BoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
       const auto* data = reinterpret_cast<const BoxData*>(lParam);
       SendDlgItemMessageA(dlg, kIconId, STM_SETICON, WPARAM(LoadIcon(nullptr, IDI_EXCLAMATION)), 0);
       const TScreenDC dc(GetDC(nullptr));
-      HGDIOBJ old = SelectObject(dc, HFONT(SendMessageA(dlg, WM_GETFONT, 0, 0)));
+      const TSelectObject font(dc, HFONT(SendMessageA(dlg, WM_GETFONT, 0, 0)));
       RECT tr{0, 0, GetSystemMetrics(SM_CXSCREEN) / 3, 0};
       DrawTextA(dc, data->Text.c_str(), int(data->Text.size()), &tr, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
       TEXTMETRICA tm{};
       GetTextMetricsA(dc, &tm);
-      SelectObject(dc, old);
       const int margin = 16, icon = GetSystemMetrics(SM_CXICON), gap = 12;
       const int buttonW = 88, buttonH = tm.tmHeight + 12, buttons = data->Question ? 2 : 1;
       const int textW = tr.right, textH = tr.bottom > icon ? tr.bottom : icon;
@@ -124,7 +124,7 @@ int ShowWarnBox(const std::string& text, bool question) {
   t.Word(0);  // default class
   t.Text("警告");
   t.Word(9);
-  t.Text("ＭＳ ゴシック");
+  t.Text(kGothic);
   t.Item(SS_ICON, kIconId, 0x0082, "");
   t.Item(SS_LEFT | SS_NOPREFIX, kTextId, 0x0082, text);
   t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDYES, 0x0080, "はい(&Y)");

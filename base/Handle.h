@@ -4,6 +4,8 @@
 // none and the call:
 //   struct R { using Type = HKEY; static HKEY None(); static void Release(HKEY); };
 // TOwned<H, Fn> describes the usual case: none is null, Fn(h) releases.
+// Windows have an owner of their own, which also learns when one goes with
+// its parent (ui/Window.h).
 #pragma once
 #include <windows.h>
 
@@ -76,19 +78,6 @@ using TMetafileHandle = TOwned<HENHMETAFILE, DeleteEnhMetaFile>;
 using TMemoryDC = TOwned<HDC, DeleteDC>;
 using TRegKey = TOwned<HKEY, RegCloseKey>;
 
-// A window whose procedure finds its object through GWLP_USERDATA: the link
-// is cut first, so that no message of the destruction reaches an object
-// that is going.
-struct TWindowRelease {
-  using Type = HWND;
-  static HWND None() { return nullptr; }
-  static void Release(HWND w) {
-    SetWindowLongPtrA(w, GWLP_USERDATA, 0);
-    DestroyWindow(w);
-  }
-};
-using TWindowHandle = THandle<TWindowRelease>;
-
 // The screen's device context, from GetDC(nullptr).
 struct TScreenDCRelease {
   using Type = HDC;
@@ -96,3 +85,34 @@ struct TScreenDCRelease {
   static void Release(HDC dc) { ReleaseDC(nullptr, dc); }
 };
 using TScreenDC = THandle<TScreenDCRelease>;
+
+// An object selected into a device context for a scope: the one it replaced
+// is selected again at the end.
+class TSelectObject {
+ public:
+  TSelectObject(HDC dc, HGDIOBJ object) : FDC(dc), FOld(SelectObject(dc, object)) {}
+  ~TSelectObject() { SelectObject(FDC, FOld); }
+  TSelectObject(const TSelectObject&) = delete;
+  TSelectObject& operator=(const TSelectObject&) = delete;
+
+ private:
+  HDC FDC;
+  HGDIOBJ FOld;
+};
+
+// A window's paint for a scope: BeginPaint, and EndPaint at the end.
+class TPaintDC {
+ public:
+  explicit TPaintDC(HWND wnd) : FWnd(wnd), FDC(BeginPaint(wnd, &FPaint)) {}
+  ~TPaintDC() { EndPaint(FWnd, &FPaint); }
+  TPaintDC(const TPaintDC&) = delete;
+  TPaintDC& operator=(const TPaintDC&) = delete;
+  operator HDC() const { return FDC; }
+  // The part to paint.
+  const RECT& Rect() const { return FPaint.rcPaint; }
+
+ private:
+  HWND FWnd;
+  PAINTSTRUCT FPaint;
+  HDC FDC;
+};

@@ -58,6 +58,8 @@ void TPlatform::DesktopAnimation(UINT action, ANIMATIONINFO& ai) {
   SystemParametersInfoA(action, sizeof ai, &ai, 0);
 }
 
+void TPlatform::DestroyWindow(HWND wnd) { ::DestroyWindow(wnd); }
+
 void TPlatform::BeforeRegFetch(HKEY, const char*) {}
 
 void TPlatform::BeforeFileRead(HANDLE) {}

@@ -1,7 +1,8 @@
-// The platform calls that tests must replace, behind one interface: the
-// boxes the user answers, the wallpaper call, the shell's tray call, the
-// message filter, the minimise animation switches, and the moments between taking a registry value's or a
-// file's size and reading it.
+// The platform calls that tests must replace or watch, behind one interface:
+// the boxes the user answers, the wallpaper call, the shell's tray call, the
+// message filter, the minimise animation switches, the end of a window, and
+// the moments between taking a registry value's or a file's size and reading
+// it.
 // The program runs on the real calls; a test program installs its own once.
 #pragma once
 #include <windows.h>
@@ -36,6 +37,8 @@ class TPlatform {
   // SystemParametersInfoA with SPI_GETANIMATION or SPI_SETANIMATION: the
   // animation setting of the whole desktop.
   virtual void DesktopAnimation(UINT action, ANIMATIONINFO& ai);
+  // DestroyWindow of a window the program made: each is destroyed once.
+  virtual void DestroyWindow(HWND wnd);
   // Between learning a registry value's size and fetching it (another
   // program may change it there). The real call does nothing.
   virtual void BeforeRegFetch(HKEY key, const char* name);

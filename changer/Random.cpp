@@ -8,7 +8,7 @@ namespace sorvane {
 void Randomize() {
   SYSTEMTIME t;
   GetSystemTime(&t);
-  RandSeed() = SeedFromTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
+  RandSeed() = MsOfDay(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
 
 }  // namespace sorvane

@@ -16,7 +16,8 @@ constexpr std::uint32_t NextSeed(std::uint32_t seed) { return seed * 134775813u 
 constexpr std::int32_t Scale(std::uint32_t seed, std::uint32_t n) {
   return static_cast<std::int32_t>((std::uint64_t(seed) * n) >> 32);
 }
-constexpr std::uint32_t SeedFromTime(unsigned hour, unsigned minute, unsigned second, unsigned ms) {
+// The milliseconds since midnight of a time of day.
+constexpr std::uint32_t MsOfDay(unsigned hour, unsigned minute, unsigned second, unsigned ms) {
   return ((hour * 60u + minute) * 60u + second) * 1000u + ms;
 }
 // A draw with bound n >= 1 from the given seed, which it steps.

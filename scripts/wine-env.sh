@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sourced: sets up a private 64-bit Wine prefix with a Japanese locale and a
-# virtual desktop, and gives wine_run / wine_stop.
+# virtual desktop, and gives wine_prefix_new, wine_start and wine_stop.
 #
 # The test layers run the x86-64 build under 64-bit Wine: a kernel without
 # ia32 emulation cannot start the 32-bit Wine loader at all.

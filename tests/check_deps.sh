@@ -1,5 +1,5 @@
 #!/bin/sh
-# The include rules between the program's folders (ENGINEERING.md, Layout):
+# The include rules between the program's folders (docs/design.md, Layers):
 #  - base/, picture/, ui/, settings/, changer/ and tray/ never include
 #    window/ or app/;
 #  - base/ includes nothing of the program outside base/;

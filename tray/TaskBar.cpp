@@ -8,7 +8,6 @@
 #include "base/Mbcs.h"
 
 namespace {
-constexpr std::size_t kTipsMax = 255;
 constexpr std::size_t kSzTipMax = sizeof(TNotifyIconDataV1::szTip) - 1;
 constexpr UINT kIconId = 1;
 // The caption of the component's utility window, by which a second start
@@ -49,7 +48,6 @@ TTaskBar::TTaskBar(TComponent* owner) : TComponent(owner) {
     sorvane::Platform().AllowMessage(window, TaskbarCreated());
   FEnableTaskBar = -1;
   FEnableTaskTray = -1;
-  FTips.clear();
   FIcon = std::make_unique<TIcon>();
   FIcon->OnChange = Bind<&TTaskBar::IconChanged>(this);
   FThread = std::make_unique<TTm>(this);
@@ -70,9 +68,9 @@ HICON TTaskBar::ChosenIcon() const {
 // The shell shows at most 63 bytes; the cut never leaves half a double-byte
 // character at the end. The rest of the buffer is zero.
 void TTaskBar::CopyTip() {
-  const std::size_t n = sorvane::CharBoundaryPrefix(FTips, kSzTipMax);
+  const std::size_t n = sorvane::CharBoundaryPrefix(FTips.Str(), kSzTipMax);
   std::memset(FIconData.szTip, 0, sizeof FIconData.szTip);
-  std::memcpy(FIconData.szTip, FTips.data(), n);
+  std::memcpy(FIconData.szTip, FTips.c_str(), n);
 }
 
 bool TTaskBar::Notify(DWORD message) { return sorvane::Platform().NotifyIcon(message, &FIconData) != FALSE; }
@@ -151,7 +149,7 @@ void TTaskBar::SetEnableTaskTray(bool on) {
 }
 
 void TTaskBar::SetTips(const std::string& tips) {
-  FTips = sorvane::CutAtCharBoundary(tips, kTipsMax);
+  FTips = tips;
   ModifyTrayIcon();
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/Handle.h"
+#include "base/ShortStr.h"
 #include "tray/Sync.h"
 #include "tray/Tm.h"
 #include "ui/Component.h"
@@ -82,7 +83,7 @@ class TTaskBar : public TComponent, private TMessageSink {
   void SetEnableTaskBar(bool on);
   bool EnableTaskTray() const { return FEnableTaskTray.load() != 0; }
   void SetEnableTaskTray(bool on);
-  const std::string& Tips() const { return FTips; }
+  const std::string& Tips() const { return FTips.Str(); }
   void SetTips(const std::string& tips);  // kept to 255 bytes
   TPopupMenu* PopupMenuLeft() const { return FPopupMenuLeft; }
   void SetPopupMenuLeft(TPopupMenu* m);
@@ -131,7 +132,7 @@ class TTaskBar : public TComponent, private TMessageSink {
   std::int32_t FEnableTaskBar = -1;
   std::atomic<std::int32_t> FEnableTaskTray{-1};  // also read by the worker
   std::unique_ptr<TIcon> FIcon;
-  std::string FTips;
+  TShortStr FTips;
   TUtilWindow FWindow{this};  // receives the shell's callbacks
   bool FIconShown = false;  // the shell took the icon (UI thread only)
   int FRetries = 0;         // adds tried again since the shell last refused

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "ui/Host.h"
-#include "ui/WindowClass.h"
 
 COLORREF ColorToRGB(COLORREF c) {
   if (c & 0x80000000u) return GetSysColor(int(c & 0xFF));
@@ -102,7 +101,8 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND wnd) {
-  return wnd ? reinterpret_cast<TWinControl*>(GetWindowLongPtrA(wnd, GWLP_USERDATA)) : nullptr;
+  const TWindowHandle* owner = TWindowHandle::Of(wnd);
+  return owner ? owner->Sink()->Control() : nullptr;
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -121,11 +121,9 @@ void TWinControl::CreateHandle() {
   DWORD style = p.Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   if (FTabStop) style |= WS_TABSTOP;
   if (!FEnabled) style |= WS_DISABLED;
-  const bool container = p.ClassName == ContainerClass();
-  FHandle.Reset(CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
-                                FParent->Handle(), nullptr, Host->Instance(), container ? this : nullptr));
-  if (!FHandle) return;
-  if (!container) SetWindowLongPtrA(FHandle, GWLP_USERDATA, LONG_PTR(this));
+  if (!FHandle.Create(p.ExStyle, p.ClassName, FCaption.c_str(), style, FLeft, FTop, FWidth, FHeight,
+                      FParent->Handle()))
+    return;
   SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
   HandleCreated();
 }
@@ -256,10 +254,8 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(FHandle, &ps);
-      PaintSurface(dc, ps.rcPaint);
-      EndPaint(FHandle, &ps);
+      const TPaintDC dc(FHandle);
+      PaintSurface(dc, dc.Rect());
       return 0;
     }
     default:
@@ -268,18 +264,9 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefaultProc(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    if (auto* self = static_cast<TWinControl*>(cs->lpCreateParams)) {
-      self->FHandle.Reset(wnd);
-      SetWindowLongPtrA(wnd, GWLP_USERDATA, LONG_PTR(self));
-    }
-  }
-  TWinControl* self = FromHandle(wnd);
-  if (!self) return DefWindowProcA(wnd, msg, wParam, lParam);
+LRESULT TWinControl::SinkProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT r = 0;
-  Guarded(self, [&] { r = self->WndProc(msg, wParam, lParam); });
+  Guarded(this, [&] { r = WndProc(msg, wParam, lParam); });
   return r;
 }
 
@@ -289,7 +276,7 @@ const char* TWinControl::ContainerClass() {
   // once.
   static bool registered = false;
   if (!registered) {
-    sorvane::RegisterWindowClass(kName, StdWndProc, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW));
+    sorvane::RegisterWindowClass(kName, CS_DBLCLKS, nullptr, LoadCursor(nullptr, IDC_ARROW));
     registered = true;
   }
   return kName;

@@ -15,10 +15,14 @@
 
 #include "base/Handle.h"
 #include "ui/Component.h"
+#include "ui/Window.h"
 
 class TWinControl;
 
 enum TFontStyle : unsigned char { fsBold = 1, fsItalic = 2 };
+
+// The face of the window font, the controls' first font and the boxes'.
+inline constexpr char kGothic[] = "ＭＳ ゴシック";
 
 // A font as the form description gives it: face, character height in pixels,
 // style and text colour (a Windows RGB value or a system colour given by
@@ -85,12 +89,12 @@ class TControl : public TComponent {
   bool FEnabled = true;
   bool FVisible = true;
   std::string FCaption;
-  TFontSpec FFont{"\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e", 15, 0, clWindowText};
+  TFontSpec FFont{kGothic, 15, 0, clWindowText};
   HFONT FFontHandle = nullptr;  // shared, owned by the application object
   COLORREF FColor = clDefault;
 };
 
-class TWinControl : public TControl {
+class TWinControl : public TControl, private TMessageSink {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -123,6 +127,7 @@ class TWinControl : public TControl {
   // WM_CTLCOLOR* for this control: sets up dc and returns the brush.
   virtual HBRUSH CtlColor(HDC dc);
 
+  // The control of a window the program made; null for any other window.
   static TWinControl* FromHandle(HWND wnd);
 
  protected:
@@ -140,14 +145,15 @@ class TWinControl : public TControl {
 
   // For windows of the program's own class: the window procedure.
   virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  TWinControl* Control() override { return this; }
   LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
   // Paints the background and the graphic children, in creation order.
   void PaintSurface(HDC dc, const RECT& clip);
-  static LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
   static const char* ContainerClass();  // registers it on first use
   friend class TControl;
 
-  TWindowHandle FHandle;
+  TWindowHandle FHandle{this};
   int FTabOrder = 0;
   bool FTabStop = false;
   std::vector<TControl*> FControls;

@@ -17,13 +17,12 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 // Top and left edges in c1, bottom and right edges in c2.
 void BevelRect(HDC dc, const RECT& r, COLORREF c1, COLORREF c2) {
   const TGdiObject<HPEN> p1(CreatePen(PS_SOLID, 1, c1)), p2(CreatePen(PS_SOLID, 1, c2));
-  HGDIOBJ old = SelectObject(dc, p1);
+  const TSelectObject pen(dc, p1);
   Line(dc, r.left, r.bottom, r.left, r.top);
   Line(dc, r.left, r.top, r.right, r.top);
-  SelectObject(dc, p2);
+  SelectObject(dc, p2);  // the first pen's scope puts the old one back
   Line(dc, r.right, r.top, r.right, r.bottom);
   Line(dc, r.right, r.bottom, r.left - 1, r.bottom);
-  SelectObject(dc, old);
 }
 }  // namespace
 
@@ -54,9 +53,8 @@ void TImage::Paint(HDC dc) {
 
 LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_PAINT) return TCustomContainer::WndProc(msg, wParam, lParam);
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(FHandle, &ps);
-  PaintSurface(dc, ps.rcPaint);
+  const TPaintDC dc(FHandle);
+  PaintSurface(dc, dc.Rect());
   RECT r{0, 0, FWidth, FHeight};
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
   const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -69,13 +67,11 @@ LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   frame(BevelOuter);
   frame(BevelInner);
   if (!FCaption.empty()) {
-    HGDIOBJ old = SelectObject(dc, FontHandle());
+    const TSelectObject font(dc, FontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(FFont.Color));
     DrawTextA(dc, FCaption.c_str(), int(FCaption.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
   }
-  EndPaint(FHandle, &ps);
   return 0;
 }
 

@@ -45,8 +45,7 @@ void TForm::CreateHandle() {
   AdjustWindowRectEx(&r, p.Style, FALSE, p.ExStyle);
   FWidth = r.right - r.left;
   FHeight = r.bottom - r.top;
-  FHandle.Reset(CreateWindowExA(p.ExStyle, p.ClassName, FCaption.c_str(), p.Style, FLeft, FTop, FWidth, FHeight,
-                                Host->Handle(), nullptr, Host->Instance(), this));
+  FHandle.Create(p.ExStyle, p.ClassName, FCaption.c_str(), p.Style, FLeft, FTop, FWidth, FHeight, Host->Handle());
   SendMessageA(FHandle, WM_SETFONT, WPARAM(FontHandle()), FALSE);
 }
 
@@ -126,10 +125,10 @@ bool TForm::DialogKey(const MSG& msg) {
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(FHandle, &ps);
-      PaintSurface(dc, ps.rcPaint);
-      EndPaint(FHandle, &ps);
+      {
+        const TPaintDC dc(FHandle);
+        PaintSurface(dc, dc.Rect());
+      }
       OnPaint(this);
       return 0;
     }

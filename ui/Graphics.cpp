@@ -71,13 +71,12 @@ void TPicture::Draw(HDC dc, const RECT& r, bool stretch, bool center) const {
         return;
       }
       const TMemoryDC mem(CreateCompatibleDC(dc));
-      HGDIOBJ old = SelectObject(mem, FBitmap);
+      const TSelectObject bitmap(mem, FBitmap);
       const int mode = SetStretchBltMode(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);
       StretchBlt(dc, dst.left, dst.top, dst.right - dst.left, dst.bottom - dst.top, mem, 0, 0, FWidth, FHeight,
                  SRCCOPY);
       SetStretchBltMode(dc, mode);
-      SelectObject(mem, old);
       break;
     }
     case TGraphicKind::Icon:

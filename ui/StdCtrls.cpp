@@ -100,10 +100,9 @@ void TRadioGroup::FontChanged() {
 void TRadioGroup::ArrangeButtons() {
   if (FButtons.empty()) return;
   const TScreenDC dc(GetDC(nullptr));
-  HGDIOBJ old = SelectObject(dc, FontHandle());
+  const TSelectObject font(dc, FontHandle());
   TEXTMETRICA tm{};
   GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
   const int n = ItemCount();
   const int room = FHeight - tm.tmHeight - 5;
   const int buttonHeight = room / n;
@@ -114,10 +113,9 @@ void TRadioGroup::ArrangeButtons() {
 
 LRESULT TRadioGroup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FHandle, &ps);
-    PaintSurface(dc, ps.rcPaint);
-    HGDIOBJ old = SelectObject(dc, FontHandle());
+    const TPaintDC dc(FHandle);
+    PaintSurface(dc, dc.Rect());
+    const TSelectObject font(dc, FontHandle());
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
     RECT frame{0, tm.tmHeight / 2 - 1, FWidth, FHeight};
@@ -131,8 +129,6 @@ LRESULT TRadioGroup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetTextColor(dc, FEnabled ? ColorToRGB(FFont.Color) : GetSysColor(COLOR_GRAYTEXT));
       DrawTextA(dc, FCaption.c_str(), int(FCaption.size()), &text, DT_SINGLELINE | DT_NOPREFIX);
     }
-    SelectObject(dc, old);
-    EndPaint(FHandle, &ps);
     return 0;
   }
   return TCustomContainer::WndProc(msg, wParam, lParam);
@@ -282,21 +278,19 @@ void TLabel::AdjustSize() {
   FSizePending = false;
   if (!AutoSize) return;
   const TScreenDC dc(GetDC(nullptr));
-  HGDIOBJ old = SelectObject(dc, FontHandle());
+  const TSelectObject font(dc, FontHandle());
   RECT r{0, 0, 0, 0};
   DrawTextA(dc, FCaption.c_str(), int(FCaption.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
   SetBounds(FLeft, FTop, r.right, r.bottom);
 }
 
 void TLabel::Paint(HDC dc) {
   RECT r{0, 0, FWidth, FHeight};
   FillRect(dc, &r, Host->Brush(ColorToRGB(BackColor())));
-  HGDIOBJ old = SelectObject(dc, FontHandle());
+  const TSelectObject font(dc, FontHandle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(FFont.Color));
   UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
   if (Alignment == TAlignment::Center) flags |= DT_CENTER;
   DrawTextA(dc, FCaption.c_str(), int(FCaption.size()), &r, flags);
-  SelectObject(dc, old);
 }

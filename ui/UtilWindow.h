@@ -3,13 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "base/Handle.h"
-
-class TMessageSink {
- public:
-  virtual ~TMessageSink() = default;
-  virtual LRESULT SinkProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) = 0;
-};
+#include "ui/Window.h"
 
 // A hidden top-level window can own a menu and hears broadcasts; a
 // message-only one costs the platform far less to make.
@@ -19,10 +13,8 @@ class TUtilWindow {
  public:
   static constexpr char kClassName[] = "TPUtilWindow";
 
-  explicit TUtilWindow(TMessageSink* sink) : FSink(sink) {}
   // No message reaches the sink once the object goes.
-  TUtilWindow(const TUtilWindow&) = delete;
-  TUtilWindow& operator=(const TUtilWindow&) = delete;
+  explicit TUtilWindow(TMessageSink* sink) : FWindow(sink) {}
 
   // Makes the window unless it is there; name is its caption, by which
   // another process can find a top-level one.
@@ -30,6 +22,5 @@ class TUtilWindow {
   HWND Handle() const { return FWindow; }
 
  private:
-  TMessageSink* FSink;
   TWindowHandle FWindow;
 };

@@ -70,7 +70,7 @@ void TForm1::UpdateTips() {
   if (in.TimerEnabled && !in.Paused) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const std::int32_t msOfDay = ((now.wHour * 60 + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds;
+    const auto msOfDay = std::int32_t(MsOfDay(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds));
     in.DueTime = FormatShortTime(ShortTimeFormat(), DueMinuteOfDay(msOfDay, FreqMin, MinCount));
   }
   WorkStr = ComposeTip(in);

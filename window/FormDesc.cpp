@@ -21,8 +21,12 @@ enum F : unsigned {
   kNoTabStop = 1u << 7,
 };
 
-const char kGothic[] = "ＭＳ ゴシック";
 const char kMincho[] = "ＭＳ 明朝";
+#define SORVANE_TEXT(x) #x
+#define SORVANE_NUMBER(x) SORVANE_TEXT(x)
+// The about page writes the build's version 3.0.2 as 3.02.
+const char kVersionLine[] = "version " SORVANE_NUMBER(SORVANE_VERSION_MAJOR) "." SORVANE_NUMBER(
+    SORVANE_VERSION_MINOR) SORVANE_NUMBER(SORVANE_VERSION_PATCH);
 constexpr COLORREF kYellow = RGB(255, 255, 0), kAqua = RGB(0, 255, 255), kSilver = RGB(192, 192, 192),
                    kWhite = RGB(255, 255, 255);
 
@@ -174,7 +178,7 @@ const Row kRows[] = {
     {"Panel1", P::TabAbout, 16, 24, 369, 209, "　", 0, 0, kNone, Put<&TForm1::Panel1>},
     {"Label5", P::Panel1, 144, 40, 73, 23, "Sorvane", 6, -1, kAutoSize, Put<&TForm1::Label5>},
     {"Label7", P::Panel1, 64, 88, 241, 17, "Velmicor", 7, -1, kAutoSize, Put<&TForm1::Label7>},
-    {"Label9", P::Panel1, 120, 112, 121, 17, "version 3.02", 8, -1, kAutoSize, Put<&TForm1::Label9>},
+    {"Label9", P::Panel1, 120, 112, 121, 17, kVersionLine, 8, -1, kAutoSize, Put<&TForm1::Label9>},
     {"Label8", P::Panel1, 80, 168, 191, 17, "Made by the Sorvane team", 9, -1, kAutoSize,
      Put<&TForm1::Label8>},
 };

@@ -132,7 +132,6 @@ class TForm1 : public TForm {
   void FormPaint(TObject* sender);
   void TaskBarTrayClick(TMouseButton button);
 
-  // The display style and the change order the radio groups show.
   sorvane::TDispStyle DisplayStyle() const { return sorvane::TDispStyle(DispType->ItemIndex()); }
   sorvane::TChangeOrder ChangeOrder() const { return sorvane::TChangeOrder(ChgMode->ItemIndex()); }
 

@@ -14,17 +14,18 @@ class TDesktopValue {
   TDesktopValue(const char* name, const char* value) : TDesktopValue(name, REG_SZ, value, DWORD(strlen(value) + 1)) {}
   TDesktopValue(const char* name, DWORD value) : TDesktopValue(name, REG_DWORD, &value, sizeof value) {}
   ~TDesktopValue() {
-    if (FOld == "(none)") RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, FName);
-    else SetDesktopValue(FName, FOld);
+    if (FOld) SetDesktopValue(FName, *FOld);
+    else DeleteDesktopValue(FName);
   }
 
  private:
-  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size) : FName(name), FOld(DesktopValue(name)) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, name, type, data, size);
+  TDesktopValue(const char* name, DWORD type, const void* data, DWORD size)
+      : FName(name), FOld(FindDesktopValue(name)) {
+    SetDesktopValue(name, type, data, size);
   }
 
   const char* FName;
-  const std::string FOld;
+  const std::optional<std::string> FOld;
 };
 
 }  // namespace

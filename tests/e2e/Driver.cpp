@@ -83,23 +83,6 @@ HWND FindChild(HWND parent, const std::string& cls, const std::string& text) {
   return nullptr;
 }
 
-std::string DesktopValue(const char* name) {
-  char buf[1024] = {};
-  DWORD size = sizeof buf - 1;
-  const LONG r = RegGetValueA(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, buf, &size);
-  return r == ERROR_SUCCESS ? buf : "(none)";
-}
-
-void SetDesktopValue(const char* name, const std::string& value) {
-  RegSetKeyValueA(HKEY_CURRENT_USER, kDesktop, name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
-}
-
-void CentredStyle(const std::string& wallpaper) {
-  SetDesktopValue("Wallpaper", wallpaper);
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
-}
-
 void WriteFileBytes(const TWidePath& path, const std::string& bytes) {
   HANDLE h = CreateFileW(path.W.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD n = 0;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/DesktopKey.h"
+
 // A path for the wide calls, from CP932 text or from wide text.
 struct TWidePath {
   std::wstring W;
@@ -75,12 +77,6 @@ std::string ClassName(HWND wnd);
 // A descendant window with this class (empty: any) and text.
 HWND FindChild(HWND parent, const std::string& cls, const std::string& text);
 std::vector<HWND> Children(HWND parent);
-// Values under HKCU\Control Panel\desktop ("(none)" when missing).
-inline constexpr char kDesktop[] = "Control Panel\\desktop";
-std::string DesktopValue(const char* name);
-void SetDesktopValue(const char* name, const std::string& value);
-// The desktop values of a centred wallpaper (style 0, not tiled); "" for none.
-void CentredStyle(const std::string& wallpaper);
 // Whole files as bytes.
 void WriteFileBytes(const TWidePath& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);

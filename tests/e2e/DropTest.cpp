@@ -10,7 +10,7 @@ TEST(Drop, BitmapsJoinTheListAndExecuteStoresThem) {
   const std::string cover = folder + "\\表紙.BMP", note = folder + "\\NOTE.TXT";
   WriteFileBytes(cover, BitmapBytes(16, 16));
   WriteFileBytes(note, "not a picture");
-  CentredStyle("");
+  CentredDesktop("", false);
   TSorvaneProcess p;
   ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
@@ -51,7 +51,7 @@ TEST(Drop, NamesOutsideTheCodePageReachTheirFiles) {
   CopyFileW(exe.c_str(), (folder + L"\\Sorvane.exe").c_str(), FALSE);
   const std::wstring cafe = folder + L"\\café.BMP", photo = folder + L"\\사진.BMP", sea = folder + L"\\Sea 2.BMP";
   for (const std::wstring& f : {cafe, photo, sea}) WriteFileBytes(f, BitmapBytes(8, 8));
-  CentredStyle("");
+  CentredDesktop("", false);
   RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", L"Wallpaper", REG_SZ, cafe.c_str(),
                   DWORD((cafe.size() + 1) * sizeof(wchar_t)));
   TSorvaneProcess p;

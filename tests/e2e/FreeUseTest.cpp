@@ -48,7 +48,7 @@ TEST(Modal, WhileAWarningIsOpenTheListAndTheTrayAreOutOfReach) {
   const std::string folder = TSorvaneProcess::PrepareFolder("modal_warn");
   const std::vector<std::string> pics = Pictures(folder, 3);  // GONE, A, B
   WriteList(folder + "\\SORVANE.INI", pics);
-  CentredStyle(pics[1]);
+  CentredDesktop(pics[1], false);
   TSorvaneProcess p;
   ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), list = FindChild(main, "ListBox", "");
@@ -140,7 +140,7 @@ TEST(Keyboard, TabReachesTheTabStripAndCtrlTabTurnsThePages) {
   const std::string folder = TSorvaneProcess::PrepareFolder("keyboard");
   const std::vector<std::string> pics = Pictures(folder, 2);
   WriteList(folder + "\\SORVANE.INI", pics);
-  CentredStyle(pics[0]);
+  CentredDesktop(pics[0], false);
   TSorvaneProcess p;
   ASSERT_TRUE(p.LaunchAndOpen(folder));
   HWND main = p.MainWindow(), tabs = FindChild(main, "SysTabControl32", ""), list = FindChild(main, "ListBox", "");
@@ -205,7 +205,7 @@ TEST(SaveCutShort, EverySettingsFileLeftBehindIsWhollyOldOrWhollyNew) {
   const std::vector<std::string> before = Pictures(folder, 60);
   std::vector<std::string> after = before;
   after.erase(after.begin() + 5);
-  CentredStyle(before[0]);
+  CentredDesktop(before[0], false);
   int olds = 0, news = 0;
   // Ended at a spread of moments after Execute: before, during and after
   // the save.
@@ -254,7 +254,7 @@ TEST(OtherCodePage, ShiftJisEntriesSurviveAStartAndAnExecuteByteForByte) {
     MultiByteToWideChar(932, 0, paths.back().c_str(), -1, wide, MAX_PATH);
     CloseHandle(CreateFileW(wide, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   }
-  CentredStyle(paths[0]);
+  CentredDesktop(paths[0], false);
   WriteList(ini, paths);
   TSorvaneProcess p;
   ASSERT_TRUE(p.LaunchAndOpen(folder));

@@ -37,7 +37,7 @@ TEST(Screenshot, EachPageOfTheOpenWindow) {
   WriteFileBytes(sea, Landscape(64, 48));
   WriteFileBytes(dawn, Landscape(40, 30));
   WriteList(folder + "\\SORVANE.INI", {hill, sea, dawn}, "On=1\r\nMin=30\r\nRandom=0\r\n");
-  CentredStyle(hill);
+  CentredDesktop(hill, false);
 
   TSorvaneProcess p;
   ASSERT_TRUE(p.LaunchAndOpen(folder));

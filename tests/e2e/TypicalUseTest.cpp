@@ -17,9 +17,7 @@ TEST(TypicalUse, StartPreviewChooseExecuteReopenCancelQuit) {
   WriteFileBytes(sea, BitmapBytes(64, 48));
   WriteFileBytes(hill, BitmapBytes(32, 32));
   WriteList(folder + "\\SORVANE.INI", {sea, hill}, "On=0\r\nMin=30\r\nRandom=0\r\n");
-  CentredStyle(sea);
-  SetDesktopValue("WallPaperOriginX", "0");
-  SetDesktopValue("WallPaperOriginY", "0");
+  CentredDesktop(sea);
   const COLORREF background = GetSysColor(COLOR_BACKGROUND);
 
   TSorvaneProcess p;

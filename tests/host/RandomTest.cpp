@@ -6,9 +6,9 @@
 using namespace sorvane;
 
 TEST(Random, SeedIsTheMillisecondsOfTheDay) {
-  EXPECT_EQ(SeedFromTime(0, 0, 0, 0), 0u);
-  EXPECT_EQ(SeedFromTime(13, 5, 20, 250), ((13u * 60 + 5) * 60 + 20) * 1000 + 250);
-  EXPECT_EQ(SeedFromTime(23, 59, 59, 999), 86399999u);
+  EXPECT_EQ(MsOfDay(0, 0, 0, 0), 0u);
+  EXPECT_EQ(MsOfDay(13, 5, 20, 250), ((13u * 60 + 5) * 60 + 20) * 1000 + 250);
+  EXPECT_EQ(MsOfDay(23, 59, 59, 999), 86399999u);
 }
 
 TEST(Random, LinearCongruentialStepAndHighWordScaling) {
@@ -42,7 +42,7 @@ TEST(Random, GeneratorFirstDrawsFromKnownSeeds) {
     EXPECT_EQ(Scale(s, 5), expected[i]) << i;
   }
   // Seeded at 13:05:20.250 UTC, the first three draws over twelve entries.
-  s = SeedFromTime(13, 5, 20, 250);
+  s = MsOfDay(13, 5, 20, 250);
   EXPECT_EQ(s, 47120250u);
   int draws[3];
   for (int& d : draws) d = Scale(s = NextSeed(s), 12);

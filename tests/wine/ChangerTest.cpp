@@ -257,8 +257,8 @@ TEST_F(Changer, SeedIsTheUtcMillisecondOfTheDayAtCreation) {
   GetSystemTime(&before);
   CreateForm();
   GetSystemTime(&after);
-  const std::uint32_t lo = sorvane::SeedFromTime(before.wHour, before.wMinute, before.wSecond, before.wMilliseconds);
-  const std::uint32_t hi = sorvane::SeedFromTime(after.wHour, after.wMinute, after.wSecond, after.wMilliseconds);
+  const std::uint32_t lo = sorvane::MsOfDay(before.wHour, before.wMinute, before.wSecond, before.wMilliseconds);
+  const std::uint32_t hi = sorvane::MsOfDay(after.wHour, after.wMinute, after.wSecond, after.wMilliseconds);
   const std::uint32_t seed = sorvane::RandSeed();
   if (lo <= hi) {
     EXPECT_GE(seed, lo);

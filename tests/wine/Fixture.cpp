@@ -1,8 +1,6 @@
 #include "Fixture.h"
 
 namespace {
-const char kDesktop[] = "Control Panel\\desktop";
-
 // The lines the list box shows, read from the control.
 std::vector<std::string> ShownLines(HWND list) {
   std::vector<std::string> lines;
@@ -41,7 +39,9 @@ void SorvaneTest::TearDown() {
     EXPECT_EQ(int(SendMessageA(list, LB_GETCURSEL, 0, 0)), Form->Candidates().Selected()) << "the list box's selection";
   }
   TestPlatform().Box = nullptr;
+  TestPlatform().FailedDestroys = 0;
   delete App;
+  EXPECT_EQ(TestPlatform().FailedDestroys, 0) << "windows destroyed after they were gone";
   App = nullptr;
   Form = nullptr;
   TestPlatform().Wallpaper = nullptr;
@@ -114,41 +114,6 @@ std::string SorvaneTest::ListSection(const std::vector<std::string>& paths, cons
   std::string s = "[List]\r\nCount=" + (count.empty() ? std::to_string(paths.size()) : count) + "\r\n";
   for (std::size_t i = 0; i < paths.size(); ++i) s += std::to_string(i + 1) + "=" + paths[i] + "\r\n";
   return s;
-}
-
-void SorvaneTest::SetDesktopValue(const char* name, const std::string& value) {
-  SetDesktopValue(name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
-}
-
-void SorvaneTest::SetDesktopValue(const char* name, DWORD type, const void* data, DWORD size) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kDesktop, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-  RegCloseKey(key);
-}
-
-void SorvaneTest::DeleteDesktopValue(const char* name) {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktop, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-  RegDeleteValueA(key, name);
-  RegCloseKey(key);
-}
-
-std::string SorvaneTest::DesktopValue(const char* name) {
-  char buf[2048] = {};
-  DWORD size = sizeof buf - 1;
-  const LONG r = RegGetValueA(HKEY_CURRENT_USER, kDesktop, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, buf, &size);
-  return r == ERROR_SUCCESS ? buf : std::string();
-}
-
-void SorvaneTest::CentredDesktop(const std::string& wallpaper, bool originToo) {
-  SetDesktopValue("Wallpaper", wallpaper);
-  SetDesktopValue("WallpaperStyle", "0");
-  SetDesktopValue("TileWallpaper", "0");
-  if (!originToo) return;
-  SetDesktopValue("WallPaperOriginX", "0");
-  SetDesktopValue("WallPaperOriginY", "0");
 }
 
 std::string SorvaneTest::TempDir() {

@@ -11,6 +11,7 @@
 #include "window/Unit1.h"
 #include "TestPlatform.h"
 #include "app/Application.h"
+#include "tests/DesktopKey.h"
 
 class SorvaneTest : public ::testing::Test {
  protected:
@@ -35,13 +36,6 @@ class SorvaneTest : public ::testing::Test {
   static void RemoveIni();
   // A [List] section of these paths; Count is their number unless given.
   static std::string ListSection(const std::vector<std::string>& paths, const std::string& count = "");
-  // Values under HKCU\Control Panel\desktop.
-  static void SetDesktopValue(const char* name, const std::string& value);
-  static void SetDesktopValue(const char* name, DWORD type, const void* data, DWORD size);
-  static void DeleteDesktopValue(const char* name);
-  static std::string DesktopValue(const char* name);
-  // A centred wallpaper ("" for none), and the placement origin 0 with it.
-  static void CentredDesktop(const std::string& wallpaper, bool originToo = true);
   // A file of the given content, in a fresh temporary folder per test.
   std::string TempFile(const std::string& name, const std::string& content = "BM");
   std::string TempDir();

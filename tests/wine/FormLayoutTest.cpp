@@ -124,3 +124,15 @@ TEST_F(FormLayout, TabOrderOfTheCandidatePage) {
                                       Form->ColorView->Handle()};
   EXPECT_EQ(order, expected);
 }
+
+// A window that the program did not make is never taken for one of its
+// controls, whatever its user data holds: its click reaches no control.
+TEST_F(FormLayout, AWindowNotMadeByTheProgramIsNoControl) {
+  const HWND stranger =
+      CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 8, 8, Form->Handle(), nullptr, nullptr, nullptr);
+  SetWindowLongPtrA(stranger, GWLP_USERDATA, LONG_PTR(static_cast<TWinControl*>(Form->DispType->Button(3))));
+  ASSERT_NE(Form->DispType->ItemIndex(), 3);
+  SendMessageA(Form->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), LPARAM(stranger));
+  EXPECT_NE(Form->DispType->ItemIndex(), 3);
+  DestroyWindow(stranger);
+}

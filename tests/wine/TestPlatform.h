@@ -24,6 +24,7 @@ struct TTestPlatform : sorvane::TPlatform {
   void (*FileRead)(HANDLE file) = nullptr;
   std::function<bool(HWND)> WindowAnimation;             // the per-window switch
   std::function<void(UINT, ANIMATIONINFO&)> Animation;  // the desktop-wide setting
+  int FailedDestroys = 0;  // windows destroyed again, after they were gone
 
   int AnswerBox(TBoxKind kind, const std::string& text) override { return Box ? Box(kind, text) : IDOK; }
   void SetDeskWallpaper(const char* path) override {
@@ -45,6 +46,9 @@ struct TTestPlatform : sorvane::TPlatform {
   void DesktopAnimation(UINT action, ANIMATIONINFO& ai) override {
     if (Animation) Animation(action, ai);
     else TPlatform::DesktopAnimation(action, ai);
+  }
+  void DestroyWindow(HWND wnd) override {
+    if (!::DestroyWindow(wnd)) ++FailedDestroys;
   }
   void BeforeRegFetch(HKEY key, const char* name) override {
     if (RegFetch) RegFetch(key, name);
