@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "base/Kinds.h"
+#include "base/ShortStr.h"
 
 namespace sorvane {
 
-// Paths pass through the window's work string, which keeps 255 bytes.
-constexpr std::size_t kMaxPathBytes = 255;
+// Paths pass through the window's work string.
+constexpr std::size_t kMaxPathBytes = TShortStr::kMax;
 // At most this many entry keys are read, whatever Count says: far more than
 // dropping builds, few enough that a hand-edited Count cannot stall start-up.
 constexpr std::int32_t kMaxEntryKeys = 1000;
