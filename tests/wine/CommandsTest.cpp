@@ -334,18 +334,23 @@ TEST_F(Commands, ATrayPressBringsTheOpenWindowCoveredByAnotherToTheFront) {
 
 TEST_F(Commands, MinimiseAndRestoreTouchTheDesktopsAnimationOnlyWhereTheWindowsOwnSwitchFails) {
   Prepare({}, "On=0\r\n");
-  std::string calls;  // G(et) or S(et) and iMinAnimate; the user has the animation on
+  std::string calls;  // G(et) or S(et) and iMinAnimate, W the window's own switch
+  int userHas = 1;  // the user's setting
   TestPlatform().Animation = [&](UINT action, ANIMATIONINFO& ai) {
-    if (action == SPI_GETANIMATION) ai.iMinAnimate = 1;
+    if (action == SPI_GETANIMATION) ai.iMinAnimate = userHas;
     calls += (action == SPI_GETANIMATION ? "G" : "S") + std::to_string(ai.iMinAnimate);
   };
-  for (bool own : {true, false}) {
+  for (int own : {1, 0, -1}) {  // -1: the user has the animation off
     calls.clear();
-    TestPlatform().WindowAnimation = [&](HWND w) { return w == App->Handle() && own; };
+    userHas = own >= 0;
+    TestPlatform().WindowAnimation = [&](HWND w) {
+      calls += "W";
+      return w == App->Handle() && own == 1;
+    };
     App->Minimize();
     App->Restore();
     EXPECT_FALSE(App->IsIconic());
-    EXPECT_EQ(calls, own ? "" : "G1S0S1G1S0S1");
+    EXPECT_EQ(calls, own == 1 ? "G1WG1W" : own == 0 ? "G1WS0S1G1WS0S1" : "G0G0") << own;
   }
   TestPlatform().WindowAnimation = nullptr;
   TestPlatform().Animation = nullptr;
