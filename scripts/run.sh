@@ -11,7 +11,9 @@ if [ "${1:-}" = --in-xvfb ]; then
   export WINEPREFIX="$PWD/build/run/prefix"
   # Nothing of Wine outlives the program, so xvfb-run can end its X server.
   trap '"$WINESERVER" -k >/dev/null 2>&1 || true; "$WINESERVER" -w >/dev/null 2>&1 || true' EXIT
-  "$WINELOADER" build/run/Sorvane.exe &
+  # Ctrl+C ends the X server with everything else; Wine's complaints about
+  # the lost display are no news then.
+  "$WINELOADER" build/run/Sorvane.exe 2>/dev/null &
   if ! "$WINELOADER" build/wine/bin/sorvane_open.exe; then
     echo "Sorvane's window did not open." >&2
     exit 1
