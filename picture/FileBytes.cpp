@@ -3,7 +3,7 @@
 #include <new>
 
 #include "base/Error.h"
-#include "base/FileRead.h"
+#include "base/FileIO.h"
 #include "base/Mbcs.h"
 #include "base/Platform.h"
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "base/FileRead.h"
+#include "base/FileIO.h"
 #include "base/Handle.h"
 #include "settings/IniFile.h"
 #include "settings/IniSection.h"
@@ -55,11 +55,7 @@ class TIniBytes : public TProfile {
     TIniText text(bytes);
     change(text);
     bytes = text.Bytes();
-    DWORD put = 0;
-    if (SetFilePointer(h, 0, nullptr, FILE_BEGIN) != 0 ||
-        (!bytes.empty() && (!WriteFile(h, bytes.data(), DWORD(bytes.size()), &put, nullptr) || put != bytes.size())) ||
-        !SetEndOfFile(h))
-      CannotWrite(FShownName);
+    if (!WriteAt(h, 0, bytes.data(), bytes.size()) || !EndAt(h, bytes.size())) CannotWrite(FShownName);
   }
 
   std::string FFileName;

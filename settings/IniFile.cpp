@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "base/Error.h"
-#include "base/FileRead.h"
+#include "base/FileIO.h"
 #include "base/Handle.h"
 #include "base/Mbcs.h"
 #include "settings/IniSection.h"
@@ -89,16 +89,6 @@ bool MakeCopy(const std::string& file, bool fileIsThere, const std::string& copy
   }
   if (!made) DeleteFileA(copy.c_str());
   return made;
-}
-
-bool WriteAt(HANDLE h, std::size_t at, const char* data, std::size_t n) {
-  DWORD put = 0;
-  return SetFilePointer(h, LONG(at), nullptr, FILE_BEGIN) == at &&
-         (n == 0 || (WriteFile(h, data, DWORD(n), &put, nullptr) && put == n));
-}
-
-bool EndAt(HANDLE h, std::size_t at) {
-  return SetFilePointer(h, LONG(at), nullptr, FILE_BEGIN) == at && SetEndOfFile(h);
 }
 
 // The bytes over the file's own. Those past the old end go first: when the

@@ -19,7 +19,7 @@ bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; 
 
 // No desktop value means anything beyond this; a larger one is refused
 // rather than allocated (in a 32-bit process it may not even fit).
-constexpr DWORD kMaxValueBytes = 64u << 10;
+constexpr DWORD kMaxRegValueBytes = 64u << 10;
 
 [[noreturn]] void FetchFailed(const char* name) { throw EError(FormatS("'%s' の取得に失敗しました", name)); }
 
@@ -42,7 +42,7 @@ std::optional<std::basic_string<Char>> FetchString(HKEY key, const Char* name, c
   if (QueryValue(key, name, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
   if (!IsStringType(type)) BadType(shownName);
   if (size == 0) return std::basic_string<Char>();
-  if (size > kMaxValueBytes * sizeof(Char)) FetchFailed(shownName);
+  if (size > kMaxRegValueBytes * sizeof(Char)) FetchFailed(shownName);
   Platform().BeforeRegFetch(key, shownName);
   std::basic_string<Char> data(size / sizeof(Char) + 1, Char());
   DWORD got = size;

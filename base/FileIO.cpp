@@ -1,4 +1,4 @@
-#include "base/FileRead.h"
+#include "base/FileIO.h"
 
 namespace sorvane {
 
@@ -35,6 +35,16 @@ bool ReadWholeFile(HANDLE file, std::size_t most, std::string& bytes) {
   if (!GetFileSizeEx(file, &size) || std::uint64_t(size.QuadPart) > most) return false;
   bytes.assign(std::size_t(size.QuadPart), '\0');
   return SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 && ReadFileBytes(file, bytes.data(), bytes.size());
+}
+
+bool WriteAt(HANDLE file, std::size_t at, const char* data, std::size_t n) {
+  DWORD put = 0;
+  return SetFilePointer(file, LONG(at), nullptr, FILE_BEGIN) == at &&
+         (n == 0 || (WriteFile(file, data, DWORD(n), &put, nullptr) && put == n));
+}
+
+bool EndAt(HANDLE file, std::size_t at) {
+  return SetFilePointer(file, LONG(at), nullptr, FILE_BEGIN) == at && SetEndOfFile(file);
 }
 
 }  // namespace sorvane
